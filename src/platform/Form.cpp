@@ -1,0 +1,63 @@
+#include "platform/Form.h"
+
+#include "platform/Application.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+
+namespace platform {
+
+Form::Form(QWidget* parent) : QDialog(parent)
+{
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                   | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+}
+
+int Form::ShowModal() { return Desktop::Current().ShowModal(*this); }
+
+void Form::SetModalResult(int result)
+{
+    m_modalResult = result;
+    QDialog::done(result);
+}
+
+void Form::PrepareModal() { m_modalResult = mrNone; }
+
+void Form::RunShowHandler()
+{
+    Application::Guard([this] { FormShow(); });
+}
+
+void Form::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous())
+        RunShowHandler();
+    QDialog::showEvent(event);
+}
+
+void Form::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        event->accept();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (auto* button = qobject_cast<QAbstractButton*>(focusWidget()))
+            button->click();
+        event->accept();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+// The close box and reject() end the form with Cancel.
+void Form::done(int result)
+{
+    if (m_modalResult == mrNone)
+        m_modalResult = result == mrOk ? mrOk : mrCancel;
+    QDialog::done(m_modalResult);
+}
+
+} // namespace platform

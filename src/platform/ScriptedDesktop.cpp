@@ -1,0 +1,40 @@
+#include "platform/ScriptedDesktop.h"
+
+#include "platform/Form.h"
+
+namespace platform {
+
+int ScriptedDesktop::MessageBox(const QString& text, const QString& caption, Icon icon,
+                                Buttons buttons)
+{
+    m_boxes.push_back({text, caption, icon, buttons});
+    if (!m_answers.empty()) {
+        const int answer = m_answers.front();
+        m_answers.pop_front();
+        return answer;
+    }
+    return buttons == Buttons::YesNo ? mrYes : mrOk;
+}
+
+int ScriptedDesktop::ShowModal(Form& form)
+{
+    m_shownForms.push_back(&form);
+    form.PrepareModal();
+    form.RunShowHandler();
+    if (m_actions.empty())
+        return mrCancel;
+    FormAction action = std::move(m_actions.front());
+    m_actions.pop_front();
+    action(form);
+    return form.ModalResult() == mrNone ? mrCancel : form.ModalResult();
+}
+
+void ScriptedDesktop::Clear()
+{
+    m_boxes.clear();
+    m_shownForms.clear();
+    m_answers.clear();
+    m_actions.clear();
+}
+
+} // namespace platform

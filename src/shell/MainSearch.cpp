@@ -1,0 +1,4 @@
+#include "shell/Main.h"
+
+void TfrmMain::PCChange() {}
+void TfrmMain::btn_searchClick() {}

@@ -1,0 +1,4 @@
+#include "shell/Main.h"
+
+void TfrmMain::LoadDeptTree() {}
+void TfrmMain::TreeDeptClick() {}

@@ -1,0 +1,60 @@
+// The command-line companion of the program: creates databases.
+#include "data/Schema.h"
+#include "platform/Errors.h"
+#include "tools/DemoData.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QTextStream>
+
+namespace {
+
+int Init(const QCommandLineParser& parser)
+{
+    const QString file = QDir::current().absoluteFilePath(parser.value(QStringLiteral("file")));
+    const QString user = parser.value(QStringLiteral("user"));
+    const QString password = parser.value(QStringLiteral("password"));
+    Schema::CreateDatabase(file, user, password, parser.value(QStringLiteral("right")));
+    if (parser.isSet(QStringLiteral("demo")))
+        DemoData::Fill(file);
+    QTextStream(stdout) << "Created " << file << "\nLog in as " << user << " with the password "
+                        << password << ".\n";
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("varnholt-db"));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Companion tool of Varnholt.\n\n"
+        "  init    create a new database with the schema and a first user\n"
+        "          (--demo also fills a small demo catalogue and books)"));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("init"));
+    parser.addOption({QStringLiteral("file"), QStringLiteral("Database file (default DB.mdb)."),
+                      QStringLiteral("path"), QStringLiteral("DB.mdb")});
+    parser.addOption({QStringLiteral("user"), QStringLiteral("First user's name (default ADMIN)."),
+                      QStringLiteral("name"), QStringLiteral("ADMIN")});
+    parser.addOption({QStringLiteral("password"), QStringLiteral("First user's password (default admin)."),
+                      QStringLiteral("password"), QStringLiteral("admin")});
+    parser.addOption({QStringLiteral("right"), QStringLiteral("First user's right: 1 edit, 2 read only (default 1)."),
+                      QStringLiteral("right"), QStringLiteral("1")});
+    parser.addOption({QStringLiteral("demo"), QStringLiteral("Fill in demo data.")});
+    parser.process(app);
+
+    const QStringList args = parser.positionalArguments();
+    try {
+        if (args.value(0) == QLatin1String("init"))
+            return Init(parser);
+    } catch (const platform::Error& e) {
+        QTextStream(stderr) << "varnholt-db: " << e.message() << '\n';
+        return 1;
+    }
+    QTextStream(stderr) << parser.helpText();
+    return 2;
+}
