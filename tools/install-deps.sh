@@ -7,6 +7,6 @@ export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update
 $SUDO apt-get install -y --no-install-recommends \
     cmake make g++ ccache \
-    qt6-base-dev libqt6sql6-sqlite qt6-qpa-plugins libgl-dev \
+    qt6-base-dev qt6-charts-dev libqt6sql6-sqlite qt6-qpa-plugins libgl-dev \
     libgtest-dev libbenchmark-dev libsqlite3-dev \
     fonts-wqy-microhei

@@ -40,6 +40,14 @@ QString FloatToStr(double value)
     return mantissa + QLatin1Char('E') + QString::number(exponent);
 }
 
+QString MoneyToStr(double value)
+{
+    // Rounded as the 15-digit text shows it, so 2.675 (stored as 2.67499...)
+    // gives 2.68, half away from zero, like the figure the user reads elsewhere.
+    const double cents = std::round(QString::number(value * 100.0, 'g', 15).toDouble());
+    return QString::number(cents == 0.0 ? 0.0 : cents / 100.0, 'f', 2);
+}
+
 bool TryStrToFloat(const QString& text, double& value)
 {
     static const QRegularExpression number(

@@ -27,6 +27,10 @@ QDateTime DateTimeZero();
 // very small values ("1E20", "1E-5"); zero is "0".
 QString FloatToStr(double value);
 
+// Money in reports: rounded to cents, always two decimals, "." as separator,
+// no thousands separator ("1234.50", "-0.30"); a value that rounds to zero is "0.00".
+QString MoneyToStr(double value);
+
 // The number check of typed numbers: blanks around, an optional sign, digits with
 // at most one decimal point, an optional exponent. Returns false for anything
 // else, the empty text included.

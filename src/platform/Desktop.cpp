@@ -3,7 +3,10 @@
 #include "platform/Form.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace platform {
 
@@ -59,6 +62,18 @@ int QtDesktop::ShowModal(Form& form)
     form.PrepareModal();
     form.exec();
     return form.ModalResult();
+}
+
+QString QtDesktop::SaveFileName(const QString& caption, const QString& defaultPath,
+                                const QString& filter)
+{
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, defaultPath, filter);
+}
+
+bool QtDesktop::ChoosePrinter(QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace platform

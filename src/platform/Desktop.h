@@ -3,6 +3,8 @@
 #include <QString>
 #include <memory>
 
+class QPrinter;
+
 namespace platform {
 
 class Form;
@@ -27,6 +29,14 @@ public:
     // Shows the form modally and returns its modal result (mrOk or mrCancel).
     virtual int ShowModal(Form& form) = 0;
 
+    // Asks for the name of a file to write, proposing defaultPath; filter as in
+    // "CSV 文件 (*.csv)". Returns the empty text when the user cancels.
+    virtual QString SaveFileName(const QString& caption, const QString& defaultPath,
+                                 const QString& filter) = 0;
+
+    // Lets the user choose and set up a printer; false when he cancels.
+    virtual bool ChoosePrinter(QPrinter& printer) = 0;
+
     static Desktop& Current();
     // Installs a desktop; returns the one it replaces.
     static std::unique_ptr<Desktop> Install(std::unique_ptr<Desktop> desktop);
@@ -37,6 +47,9 @@ public:
     int MessageBox(const QString& text, const QString& caption, Icon icon,
                    Buttons buttons) override;
     int ShowModal(Form& form) override;
+    QString SaveFileName(const QString& caption, const QString& defaultPath,
+                         const QString& filter) override;
+    bool ChoosePrinter(QPrinter& printer) override;
 };
 
 } // namespace platform

@@ -29,12 +29,37 @@ int ScriptedDesktop::ShowModal(Form& form)
     return form.ModalResult() == mrNone ? mrCancel : form.ModalResult();
 }
 
+QString ScriptedDesktop::SaveFileName(const QString& caption, const QString& defaultPath,
+                                      const QString& filter)
+{
+    m_fileQuestions.push_back({caption, defaultPath, filter});
+    if (m_fileNames.empty())
+        return defaultPath;
+    const QString answer = m_fileNames.front();
+    m_fileNames.pop_front();
+    return answer;
+}
+
+bool ScriptedDesktop::ChoosePrinter(QPrinter& printer)
+{
+    ++m_printerChoices;
+    if (m_printerActions.empty())
+        return false;
+    PrinterAction action = std::move(m_printerActions.front());
+    m_printerActions.pop_front();
+    return action(printer);
+}
+
 void ScriptedDesktop::Clear()
 {
     m_boxes.clear();
     m_shownForms.clear();
     m_answers.clear();
     m_actions.clear();
+    m_fileQuestions.clear();
+    m_fileNames.clear();
+    m_printerActions.clear();
+    m_printerChoices = 0;
 }
 
 } // namespace platform

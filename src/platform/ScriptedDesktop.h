@@ -21,10 +21,19 @@ public:
         Buttons buttons;
     };
     using FormAction = std::function<void(Form&)>;
+    struct FileQuestion {
+        QString caption;
+        QString defaultPath;
+        QString filter;
+    };
+    using PrinterAction = std::function<bool(QPrinter&)>;
 
     int MessageBox(const QString& text, const QString& caption, Icon icon,
                    Buttons buttons) override;
     int ShowModal(Form& form) override;
+    QString SaveFileName(const QString& caption, const QString& defaultPath,
+                         const QString& filter) override;
+    bool ChoosePrinter(QPrinter& printer) override;
 
     // Answers for the next boxes, in order. A box without a scripted answer gets
     // OK, or Yes when it asks Yes/No.
@@ -33,7 +42,16 @@ public:
     // closes with Cancel, as if the user had closed it.
     void OnModal(FormAction action) { m_actions.push_back(std::move(action)); }
 
+    // Answers for the next file questions, in order; the empty text cancels. A
+    // question without a scripted answer gets the proposed path.
+    void AnswerFileName(const QString& path) { m_fileNames.push_back(path); }
+    // Actions for the next printer choices, in order: they set up the printer
+    // and return whether to print. Without one the choice is cancelled.
+    void OnPrinter(PrinterAction action) { m_printerActions.push_back(std::move(action)); }
+
     const std::vector<Box>& Boxes() const { return m_boxes; }
+    const std::vector<FileQuestion>& FileQuestions() const { return m_fileQuestions; }
+    int PrinterChoices() const { return m_printerChoices; }
     const std::vector<Form*>& ShownForms() const { return m_shownForms; }
     void Clear();
 
@@ -42,6 +60,10 @@ private:
     std::vector<Form*> m_shownForms;
     std::deque<int> m_answers;
     std::deque<FormAction> m_actions;
+    std::vector<FileQuestion> m_fileQuestions;
+    std::deque<QString> m_fileNames;
+    std::deque<PrinterAction> m_printerActions;
+    int m_printerChoices = 0;
 };
 
 } // namespace platform

@@ -56,6 +56,8 @@ public:
     void PCChange();
     void btn_searchClick();
 
+    void SetupReports();  // the reports menu and export/print of every grid (MainReports.cpp)
+
     QMenu* NTestBase;
     QAction* NViewDeptInfo;
     QAction* NAddData;

@@ -34,6 +34,7 @@ void CreateInstances()
     frmDicSubject = new TfrmDicSubject(frmMain);
     frmDeptFixedEdit = new TfrmDeptFixedEdit(frmMain);
     frmDeptWasteEdit = new TfrmDeptWasteEdit(frmMain);
+    frmMain->SetupReports();
 }
 
 void DestroyInstances()

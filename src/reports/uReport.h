@@ -1,0 +1,79 @@
+#pragma once
+
+#include "platform/Controls.h"
+#include "platform/Form.h"
+#include "platform/TablePrinter.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTableView>
+
+#include <vector>
+
+class QChart;
+class QChartView;
+class QVBoxLayout;
+
+// What every report window has: its criteria across the top, its tables with a
+// chart beside them, and the buttons to export, print and close. A report
+// only reads; its figures come from the database's sums (ReportData).
+class TfrmReport : public platform::Form {
+    Q_OBJECT
+public:
+    // Reads the figures for the criteria and shows them.
+    void btn_queryClick();
+    // Exports the report's main table, prints the report, or saves it as PDF.
+    void btn_csvClick();
+    void btn_printClick();
+    void btn_pdfClick();
+
+    // What the report prints: its title, criteria and tables.
+    platform::PrintDocument Document() const;
+    // The tables as shown, with the totals as their last row.
+    QStandardItemModel* TableModel(int index) const { return m_tables[size_t(index)].model; }
+    int TableCount() const { return int(m_tables.size()); }
+    QChart* Chart() const;
+
+    QPushButton* btn_query;
+    QPushButton* btn_csv;
+    QPushButton* btn_print;
+    QPushButton* btn_pdf;
+    QPushButton* btn_close;
+
+protected:
+    TfrmReport(const QString& caption, QWidget* parent);
+
+    // Reads the figures and fills the tables (SetTable) and the chart.
+    virtual void Refresh() = 0;
+    // The lines under the title: which associations and which period.
+    virtual QStringList Subtitles() const = 0;
+    // The file name proposed for exports, without extension.
+    virtual QString FileBaseName() const { return windowTitle(); }
+
+    void FormShow() override;
+
+    // Places a criterion with its caption in the row across the top.
+    void AddCriterion(const QString& caption, QWidget* field);
+    // Adds a table under the previous one; the CSV button exports the main one.
+    int AddTable(const QString& caption, bool main = false);
+    void SetTable(int index, platform::PrintTable table);
+    void SetChart(QChart* chart);
+
+    // The association list: "全部社团" (ID 0) and every association, keeping the
+    // chosen one where it still exists.
+    void FillDeptList(platform::IdComboBox* combo);
+    static QString AllDepts();
+
+private:
+    struct Table {
+        QStandardItemModel* model;
+        platform::PrintTable print;
+    };
+
+    QHBoxLayout* m_criteria;
+    QVBoxLayout* m_tableArea;
+    QChartView* m_chartView;
+    std::vector<Table> m_tables;
+    int m_mainTable = 0;
+};
