@@ -21,7 +21,10 @@ namespace {
 // which the layout scales to the device; font sizes are points.
 class Layout {
 public:
-    explicit Layout(QTextDocument& document) : m_cursor(&document) {}
+    // Changes are gathered in one edit block: laid out once, at the end, not
+    // again after every cell.
+    explicit Layout(QTextDocument& document) : m_cursor(&document) { m_cursor.beginEditBlock(); }
+    ~Layout() { m_cursor.endEditBlock(); }
 
     void Heading(const QString& text, qreal pointSize, bool bold, Qt::Alignment alignment)
     {
@@ -136,12 +139,14 @@ int Print(const PrintDocument& document, QPagedPaintDevice& device)
     QFont font = painter.font();
     font.setPointSizeF(10);
     text.setDefaultFont(font);
-    Layout layout(text);
-    layout.Heading(document.title, 16, true, Qt::AlignCenter);
-    for (const QString& line : document.subtitles)
-        layout.Heading(line, 10, false, Qt::AlignCenter);
-    for (const PrintTable& table : document.tables)
-        layout.Table(table);
+    {
+        Layout layout(text);
+        layout.Heading(document.title, 16, true, Qt::AlignCenter);
+        for (const QString& line : document.subtitles)
+            layout.Heading(line, 10, false, Qt::AlignCenter);
+        for (const PrintTable& table : document.tables)
+            layout.Table(table);
+    }
 
     painter.setFont(font);
     const qreal footerHeight = 2.5 * painter.fontMetrics().height();

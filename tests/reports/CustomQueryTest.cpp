@@ -17,6 +17,7 @@ protected:
     void SetUp() override
     {
         ReportTest::SetUp();
+        Sql(QStringLiteral("BEGIN"));
         AddEntry(drama, activity, 10, QStringLiteral("2006-04-01"), QStringLiteral("完成100%_目标"));
         AddEntry(drama, activity, 20, QStringLiteral("2006-04-02"), QStringLiteral("完成100x1目标"));
         const int oneil = AddEntry(drama, activity, 30, QStringLiteral("2006-04-03"));
@@ -24,6 +25,7 @@ protected:
         AddEntry(drama, activity, 40, QStringLiteral("2006-04-04"), QStringLiteral("路径C:\\temp"));
         AddFixed(drama, QStringLiteral("灯光"), 600, QStringLiteral("2006-04-05"));
         Sql(QStringLiteral("UPDATE T_FIXED_ASSETS SET MEMO1='完成100%_目标' WHERE NAME='灯光'"));
+        Sql(QStringLiteral("COMMIT"));
     }
 
     // Runs the query from the menu with the criteria set by prepare; returns the

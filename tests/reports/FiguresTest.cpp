@@ -182,8 +182,10 @@ TEST_F(ReportTest, MonthAnalysisComparesTheCurrentMonthWithThePrevious)
 
 TEST_F(ReportTest, MonthAnalysisShowsOnlyTheTenLargestEntriesAndFollowsTheClock)
 {
+    Sql(QStringLiteral("BEGIN"));
     for (int amount = 1; amount <= 12; ++amount)
         AddEntry(chess, fees, amount, QStringLiteral("2007-05-%1").arg(amount, 2, 10, QLatin1Char('0')));
+    Sql(QStringLiteral("COMMIT"));
     platform::Clock::Set(QDateTime(QDate(2007, 5, 31), QTime(23, 59)));
     frmMonthAnalysis->ShowModal();
     const TextRows largest = TableRows(*frmMonthAnalysis->TableModel(2));

@@ -202,9 +202,11 @@ TEST_F(ReportTest, ReportsPrintAndSaveAsPdfWithTheirPages)
 
 TEST_F(ReportTest, BooksOfAnAssociationPrintOnAsManyPagesAsTheyNeed)
 {
+    Sql(QStringLiteral("BEGIN"));
     for (int day = 0; day < 150; ++day)
         AddEntry(chess, day % 2 ? fees : activity, day + 0.5, platform::DateToIso(QDate(2006, 1, 1).addDays(day)),
                  QStringLiteral("第%1笔").arg(day + 1));
+    Sql(QStringLiteral("COMMIT"));
     frmDeptInfo->DeptID = QString::number(chess);
     frmDeptInfo->LoadDept();
 
