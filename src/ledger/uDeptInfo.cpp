@@ -124,7 +124,10 @@ QWidget* TfrmDeptInfo::BuildHeader()
     Edt_Manager_Tel = ReadOnlyEdit(GP_dept);
     Memo1 = new QPlainTextEdit(GP_dept);
     Memo1->setReadOnly(true);
-    Memo1->setMinimumHeight(40);
+    // The profile starts at a few lines so the books get the room; the splitter
+    // lets the user give the header more.
+    Memo1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    Memo1->setMinimumHeight(Memo1->fontMetrics().lineSpacing() * 3 + 12);
     btn_view = new QPushButton(QStringLiteral("财务状况"), GP_dept);
     btn_view->setAutoDefault(false);
     btn_view->setVisible(false);
