@@ -47,7 +47,7 @@ protected:
 
 TEST_F(BackupTest, ManualBackupProposesTheBackupFolderAndReportsTheVerifiedCopy)
 {
-    frmMain->N6Click();
+    frmMain->N6->trigger();
 
     const QString proposed = InBackupDir(QStringLiteral("DB-20240305-140709.mdb"));
     ASSERT_EQ(Desktop().FileDialogs().size(), 1u);
