@@ -29,8 +29,9 @@ public:
     // Shows the form modally and returns its modal result (mrOk or mrCancel).
     virtual int ShowModal(Form& form) = 0;
 
-    // Asks for the name of a file to write, proposing defaultPath; filter as in
-    // "CSV 文件 (*.csv)". Returns the empty text when the user cancels.
+    // Asks where to save a file, proposing defaultPath; returns the chosen path,
+    // or "" when the user cancels. filter is a file-type filter such as
+    // "数据库文件 (*.mdb)".
     virtual QString SaveFileName(const QString& caption, const QString& defaultPath,
                                  const QString& filter) = 0;
 

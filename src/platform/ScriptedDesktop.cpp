@@ -32,11 +32,11 @@ int ScriptedDesktop::ShowModal(Form& form)
 QString ScriptedDesktop::SaveFileName(const QString& caption, const QString& defaultPath,
                                       const QString& filter)
 {
-    m_fileQuestions.push_back({caption, defaultPath, filter});
-    if (m_fileNames.empty())
+    m_fileDialogs.push_back({caption, defaultPath, filter});
+    if (m_fileAnswers.empty())
         return defaultPath;
-    const QString answer = m_fileNames.front();
-    m_fileNames.pop_front();
+    const QString answer = m_fileAnswers.front();
+    m_fileAnswers.pop_front();
     return answer;
 }
 
@@ -56,8 +56,8 @@ void ScriptedDesktop::Clear()
     m_shownForms.clear();
     m_answers.clear();
     m_actions.clear();
-    m_fileQuestions.clear();
-    m_fileNames.clear();
+    m_fileDialogs.clear();
+    m_fileAnswers.clear();
     m_printerActions.clear();
     m_printerChoices = 0;
 }

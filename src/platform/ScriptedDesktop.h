@@ -21,11 +21,6 @@ public:
         Buttons buttons;
     };
     using FormAction = std::function<void(Form&)>;
-    struct FileQuestion {
-        QString caption;
-        QString defaultPath;
-        QString filter;
-    };
     using PrinterAction = std::function<bool(QPrinter&)>;
 
     int MessageBox(const QString& text, const QString& caption, Icon icon,
@@ -41,18 +36,23 @@ public:
     // Actions for the next modal forms, in order. A form without an action
     // closes with Cancel, as if the user had closed it.
     void OnModal(FormAction action) { m_actions.push_back(std::move(action)); }
-
-    // Answers for the next file questions, in order; the empty text cancels. A
-    // question without a scripted answer gets the proposed path.
-    void AnswerFileName(const QString& path) { m_fileNames.push_back(path); }
+    // Answers for the next save dialogs, in order ("" cancels). A dialog without a
+    // scripted answer takes the proposed path.
+    void AnswerSaveFileName(const QString& path) { m_fileAnswers.push_back(path); }
     // Actions for the next printer choices, in order: they set up the printer
     // and return whether to print. Without one the choice is cancelled.
     void OnPrinter(PrinterAction action) { m_printerActions.push_back(std::move(action)); }
 
     const std::vector<Box>& Boxes() const { return m_boxes; }
-    const std::vector<FileQuestion>& FileQuestions() const { return m_fileQuestions; }
-    int PrinterChoices() const { return m_printerChoices; }
     const std::vector<Form*>& ShownForms() const { return m_shownForms; }
+    // The save dialogs asked, with the proposed path each showed.
+    struct FileDialog {
+        QString caption;
+        QString defaultPath;
+        QString filter;
+    };
+    const std::vector<FileDialog>& FileDialogs() const { return m_fileDialogs; }
+    int PrinterChoices() const { return m_printerChoices; }
     void Clear();
 
 private:
@@ -60,8 +60,8 @@ private:
     std::vector<Form*> m_shownForms;
     std::deque<int> m_answers;
     std::deque<FormAction> m_actions;
-    std::vector<FileQuestion> m_fileQuestions;
-    std::deque<QString> m_fileNames;
+    std::vector<FileDialog> m_fileDialogs;
+    std::deque<QString> m_fileAnswers;
     std::deque<PrinterAction> m_printerActions;
     int m_printerChoices = 0;
 };

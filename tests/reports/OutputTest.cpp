@@ -92,7 +92,7 @@ TEST_F(ReportTest, ReportsMenuIsThereForEveryUserWhateverTheEditRights)
     for (const bool rights : {false, true}) {
         frmMain->SetEditRights(rights);
         EXPECT_TRUE(frmMain->NTestPaper->menuAction()->isVisible());
-        EXPECT_TRUE(frmMain->NTestPaper->isEnabled()) << rights;
+        EXPECT_TRUE(frmMain->NTestPaper->isEnabled() && frmMain->NTestPaper->menuAction()->isEnabled()) << rights;
         EXPECT_TRUE(Entry(frmDeptInfo->pmWaste, QStringLiteral("导出到CSV..."))->isEnabled());
         EXPECT_TRUE(Entry(frmDeptInfo->pmFixed, QStringLiteral("导出到CSV..."))->isEnabled());
     }
@@ -118,10 +118,10 @@ TEST_F(ReportTest, BookGridExportsWhatItShowsAsCsv)
     const platform::db::DataGrid* grid = frmDeptInfo->DBG;
     ASSERT_EQ(grid->RowCount(), 3);
 
-    Desktop().AnswerFileName(Dir() + QStringLiteral("/流水帐.csv"));
+    Desktop().AnswerSaveFileName(Dir() + QStringLiteral("/流水帐.csv"));
     Entry(frmDeptInfo->pmWaste, QStringLiteral("导出到CSV..."))->trigger();
-    ASSERT_EQ(Desktop().FileQuestions().size(), 1u);
-    EXPECT_EQ(Desktop().FileQuestions()[0].filter, "CSV 文件 (*.csv)");
+    ASSERT_EQ(Desktop().FileDialogs().size(), 1u);
+    EXPECT_EQ(Desktop().FileDialogs()[0].filter, "CSV 文件 (*.csv)");
     EXPECT_EQ(ReadCsv(Dir() + QStringLiteral("/流水帐.csv")), TableRows(*grid->model()));
     // The text of every cell, Chinese and the special characters intact, dates
     // as yyyy-MM-dd and numbers with a decimal point.
@@ -133,12 +133,12 @@ TEST_F(ReportTest, BookGridExportsWhatItShowsAsCsv)
 
     // The main menu's entry exports the grid on the active page.
     frmDeptInfo->PC_date->setCurrentIndex(0);
-    Desktop().AnswerFileName(Dir() + QStringLiteral("/assets.csv"));
+    Desktop().AnswerSaveFileName(Dir() + QStringLiteral("/assets.csv"));
     Entry(frmMain->NTestPaper, QStringLiteral("导出到CSV..."))->trigger();
     EXPECT_EQ(ReadCsv(Dir() + QStringLiteral("/assets.csv")), TableRows(*frmDeptInfo->DBGrid1->model()));
 
     // Cancelling the file question writes nothing.
-    Desktop().AnswerFileName(QString());
+    Desktop().AnswerSaveFileName(QString());
     Entry(frmDeptInfo->pmFixed, QStringLiteral("导出到CSV..."))->trigger();
     EXPECT_FALSE(QFile::exists(Dir() + QStringLiteral("/固定资产.csv")));
 }
@@ -163,7 +163,7 @@ TEST_F(ReportTest, AssociationListAndReportTablesExportAsCsv)
         report.btn_csvClick();
     });
     frmMonthReport->ShowModal();
-    const QString proposed = Desktop().FileQuestions().back().defaultPath;
+    const QString proposed = Desktop().FileDialogs().back().defaultPath;
     EXPECT_EQ(proposed, "月报表_2006_全部社团.csv");
     const TextRows months = ReadCsv(Dir() + QLatin1Char('/') + proposed);
     EXPECT_EQ(months, TableRows(*frmMonthReport->TableModel(0)));
@@ -210,7 +210,7 @@ TEST_F(ReportTest, BooksOfAnAssociationPrintOnAsManyPagesAsTheyNeed)
     frmDeptInfo->DeptID = QString::number(chess);
     frmDeptInfo->LoadDept();
 
-    Desktop().AnswerFileName(Dir() + QStringLiteral("/books.pdf"));
+    Desktop().AnswerSaveFileName(Dir() + QStringLiteral("/books.pdf"));
     Entry(frmMain->NTestPaper, QStringLiteral("帐簿导出为PDF..."))->trigger();
     const int pages = PdfPages(Dir() + QStringLiteral("/books.pdf"));
     // 150 rows of about 20 points on pages of about 750 points.
