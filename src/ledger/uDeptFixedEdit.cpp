@@ -12,6 +12,19 @@
 
 TfrmDeptFixedEdit* frmDeptFixedEdit = nullptr;
 
+namespace {
+// A field the user reads but cannot change: disabled, in the normal text colour
+// so that it stays easy to read.
+void MakeDisplayOnly(QLineEdit* edit)
+{
+    edit->setEnabled(false);
+    edit->setReadOnly(true);
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
+    edit->setPalette(palette);
+}
+} // namespace
+
 TfrmDeptFixedEdit::TfrmDeptFixedEdit(QWidget* parent)
     : Form(parent), Edt_DeptName(new platform::UpperCaseEdit(this)),
       Edt_Name(new platform::UpperCaseEdit(this)), Edt_Price(new platform::UpperCaseEdit(this)),
@@ -20,8 +33,7 @@ TfrmDeptFixedEdit::TfrmDeptFixedEdit(QWidget* parent)
       btn_Cancel(new QPushButton(QStringLiteral("Cancel"), this))
 {
     setWindowTitle(QStringLiteral("社团固定资产信息编辑："));
-    Edt_DeptName->setEnabled(false);
-    Edt_DeptName->setReadOnly(true);
+    MakeDisplayOnly(Edt_DeptName);
     cbo_Status->addItems({QStringLiteral("新品"), QStringLiteral("良好"), QStringLiteral("堪用"),
                           QStringLiteral("报废")});
     Memo1->setTabChangesFocus(true);

@@ -12,6 +12,19 @@
 
 TfrmDeptWasteEdit* frmDeptWasteEdit = nullptr;
 
+namespace {
+// A field the user reads but cannot change: disabled, in the normal text colour
+// so that it stays easy to read.
+void MakeDisplayOnly(QLineEdit* edit)
+{
+    edit->setEnabled(false);
+    edit->setReadOnly(true);
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
+    edit->setPalette(palette);
+}
+} // namespace
+
 TfrmDeptWasteEdit::TfrmDeptWasteEdit(QWidget* parent)
     : Form(parent), Edt_DeptName(new platform::UpperCaseEdit(this)),
       dtp_date(new platform::DatePicker(this)), Edt_AMOUNT(new platform::UpperCaseEdit(this)),
@@ -20,10 +33,8 @@ TfrmDeptWasteEdit::TfrmDeptWasteEdit(QWidget* parent)
       btn_Cancel(new QPushButton(QStringLiteral("Cancel"), this))
 {
     setWindowTitle(QStringLiteral("社团财务流水帐信息编辑："));
-    for (QLineEdit* edit : {static_cast<QLineEdit*>(Edt_DeptName), Edt_Inout}) {
-        edit->setEnabled(false);
-        edit->setReadOnly(true);
-    }
+    MakeDisplayOnly(Edt_DeptName);
+    MakeDisplayOnly(Edt_Inout);
     Memo1->setTabChangesFocus(true);
     for (QPushButton* button : {btn_OK, btn_Cancel})
         button->setAutoDefault(false);
