@@ -66,8 +66,8 @@ TEST_F(MainWindow, FrameMenusAndToolBarAsTheUserSeesThem)
     for (QAction* action : frmMain->menuBar()->actions())
         if (action->isVisible())
             visibleMenus << action->text();
-    EXPECT_EQ(visibleMenus, (QStringList{QStringLiteral("财务管理"), QStringLiteral("字典管理"), QStringLiteral("系统"),
-                                         QStringLiteral("查询统计"), QStringLiteral("关于")}));
+    EXPECT_EQ(visibleMenus, (QStringList{QStringLiteral("财务管理"), QStringLiteral("查询统计"), QStringLiteral("字典管理"),
+                                         QStringLiteral("系统"), QStringLiteral("关于")}));
     EXPECT_FALSE(frmMain->N13->isVisible());
     QStringList toolCaptions;
     for (QToolButton* button : {frmMain->tb_search, frmMain->tb_Dic_Subject, frmMain->ToolButton5, frmMain->tb_first,
