@@ -9,6 +9,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QLineSeries>
+#include <QPen>
 #include <QValueAxis>
 
 QPointer<TfrmMonthReport> frmMonthReport;
@@ -25,6 +26,7 @@ QChart* MonthChart(const std::array<reports::Totals, 12>& months, double opening
     auto* expense = new QBarSet(QStringLiteral("支出"));
     auto* running = new QLineSeries;
     running->setName(QStringLiteral("累计结余"));
+    running->setPen(QPen(QColor(192, 57, 43), 2));
     QStringList categories;
     double balance = opening;
     double low = 0;
@@ -35,7 +37,7 @@ QChart* MonthChart(const std::array<reports::Totals, 12>& months, double opening
         income->append(totals.income);
         expense->append(totals.expense);
         running->append(month, balance);
-        categories << MonthName(month + 1);
+        categories << QString::number(month + 1);
         low = std::min({low, totals.income, totals.expense, balance});
         high = std::max({high, totals.income, totals.expense, balance});
     }
@@ -49,6 +51,7 @@ QChart* MonthChart(const std::array<reports::Totals, 12>& months, double opening
     chart->addSeries(running);
     auto* axisX = new QBarCategoryAxis;
     axisX->append(categories);
+    axisX->setTitleText(QStringLiteral("月份"));
     auto* axisY = new QValueAxis;
     axisY->setRange(low, high > low ? high : low + 1);
     axisY->applyNiceNumbers();

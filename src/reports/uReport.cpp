@@ -104,7 +104,8 @@ int TfrmReport::AddTable(const QString& caption, bool main)
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->verticalHeader()->hide();
-    view->horizontalHeader()->setStretchLastSection(true);
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 8);
+    view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     const QString fileName = caption.isEmpty() ? windowTitle() : caption;
     reports::AddCsvExport(view, fileName + QStringLiteral(".csv"));
     if (!caption.isEmpty()) {

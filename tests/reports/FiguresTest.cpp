@@ -102,7 +102,7 @@ TEST_F(ReportTest, MonthReportOffersAllAssociationsButNoTypes)
     EXPECT_DOUBLE_EQ(bars->barSets().at(1)->at(2), 1320.9);
     auto* months = qobject_cast<QBarCategoryAxis*>(chart->axes(Qt::Horizontal).first());
     ASSERT_NE(months, nullptr);
-    EXPECT_EQ(months->categories().first(), "1月");
+    EXPECT_EQ(months->categories(), (QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"}));
 }
 
 TEST_F(ReportTest, SubjectReportGivesEachSubjectsShareOfItsKind)
