@@ -14,10 +14,12 @@ TfrmDeptEdit* frmDeptEdit = nullptr;
 
 namespace {
 
-// The field captions of the editor sit on a sky-blue ground.
-QLabel* Caption(QWidget* field, const QString& text)
+// The field captions of the editor sit on a sky-blue ground, as tall as a
+// one-line field.
+QLabel* Caption(QWidget* field, const QString& text, int height)
 {
     QLabel* label = platform::CaptionFor(field, text);
+    label->setFixedHeight(height);
     label->setStyleSheet(QStringLiteral("QLabel { background-color: #A6CAF0; color: black;"
                                         " padding: 2px 6px; }"));
     label->setAlignment(Qt::AlignCenter);
@@ -61,20 +63,24 @@ TfrmDeptEdit::TfrmDeptEdit(QWidget* parent)
         button->setMinimumWidth(80);
     }
 
+    const int captionHeight = qMax(Edt_name->sizeHint().height(), cbo_DeptType->sizeHint().height());
+    const auto caption = [captionHeight](QWidget* field, const QString& text) {
+        return Caption(field, text, captionHeight);
+    };
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(8);
     fields->setVerticalSpacing(8);
-    fields->addWidget(Caption(Edt_name, QStringLiteral("社团名称")), 0, 0);
+    fields->addWidget(caption(Edt_name, QStringLiteral("社团名称")), 0, 0);
     fields->addWidget(Edt_name, 0, 1, 1, 3);
-    fields->addWidget(Caption(cbo_DeptType, QStringLiteral("类别")), 1, 0);
+    fields->addWidget(caption(cbo_DeptType, QStringLiteral("类别")), 1, 0);
     fields->addWidget(cbo_DeptType, 1, 1);
-    fields->addWidget(Caption(dtp_found, QStringLiteral("成立时间")), 1, 2);
+    fields->addWidget(caption(dtp_found, QStringLiteral("成立时间")), 1, 2);
     fields->addWidget(dtp_found, 1, 3);
-    fields->addWidget(Caption(Edt_Manager, QStringLiteral("负责人")), 2, 0);
+    fields->addWidget(caption(Edt_Manager, QStringLiteral("负责人")), 2, 0);
     fields->addWidget(Edt_Manager, 2, 1);
-    fields->addWidget(Caption(Edt_Manager_Tel, QStringLiteral("联系方式")), 2, 2);
+    fields->addWidget(caption(Edt_Manager_Tel, QStringLiteral("联系方式")), 2, 2);
     fields->addWidget(Edt_Manager_Tel, 2, 3);
-    fields->addWidget(Caption(Memo1, QStringLiteral("社团简介")), 3, 0, Qt::AlignTop);
+    fields->addWidget(caption(Memo1, QStringLiteral("社团简介")), 3, 0, Qt::AlignTop);
     fields->addWidget(Memo1, 3, 1, 1, 3);
     fields->setColumnStretch(1, 1);
     fields->setColumnStretch(3, 1);
@@ -90,7 +96,6 @@ TfrmDeptEdit::TfrmDeptEdit(QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(fields);
     layout->addLayout(buttons);
-    setMinimumWidth(520);
 
     setTabOrder(Edt_name, cbo_DeptType);
     setTabOrder(cbo_DeptType, dtp_found);
