@@ -20,9 +20,10 @@ const QString kTypeUpID = QStringLiteral("0");
 // nothing is selected or the node carries no record.
 pTreeRec* SelectedRec(const QTreeWidget* tree)
 {
-    if (tree->topLevelItemCount() == 0)
+    const QTreeWidgetItem* node = tree->currentItem();
+    if (tree->topLevelItemCount() == 0 || !node || !node->isSelected())
         return nullptr;
-    return TreeRecOf(tree->currentItem());
+    return TreeRecOf(node);
 }
 
 pTreeRec* SelectedType(const QTreeWidget* tree)
