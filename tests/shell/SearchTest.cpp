@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+#include <set>
+
 using platform::db::Query;
 
 namespace {
@@ -102,7 +104,18 @@ TEST_F(SearchTest, AllCriteriaOffListsBothBooksOfEveryAssociation)
     EXPECT_EQ(Column(frmDeptInfo->qryWaste, QStringLiteral("TYPENAME")),
               (QStringList{"会费", "会费", "活动", "活动"}));
     EXPECT_EQ(frmDeptInfo->DBGrid1->RowCount(), 4);
-    EXPECT_EQ(frmDeptInfo->DBG->RowCount(), 4);
+    ASSERT_EQ(frmDeptInfo->DBG->RowCount(), 4);
+    // Income and expense rows of the results are coloured apart, as in the books.
+    std::set<QRgb> incomeColours;
+    std::set<QRgb> expenseColours;
+    const Query* waste = frmDeptInfo->qryWaste;
+    for (int row = 0; row < 4; ++row) {
+        const bool income = waste->ValueAt(row, waste->FieldIndex(QStringLiteral("IN_OUT"))) == QStringLiteral("收入");
+        (income ? incomeColours : expenseColours).insert(frmDeptInfo->DBG->CellBackground(row, 0).rgb());
+    }
+    EXPECT_EQ(incomeColours.size(), 1u);
+    EXPECT_EQ(expenseColours.size(), 1u);
+    EXPECT_NE(incomeColours, expenseColours);
     ExpectNoBox();
 }
 
@@ -335,6 +348,7 @@ TEST_F(SearchTest, SearchLeavesTotalsAndCriteriaAlone)
     frmDeptInfo->LoadDept();
     const QStringList totals{frmDeptInfo->lab_fixed->text(), frmDeptInfo->Lab_Waste_in->text(),
                              frmDeptInfo->Lab_Waste_out->text(), frmDeptInfo->Lab_Waste->text()};
+    ASSERT_EQ(totals, (QStringList{"350.5", "100", "250.5", "-150.5"}));
 
     SwitchTab(1);
     EXPECT_TRUE(frmDeptInfo->GP_dept->isHidden());
