@@ -82,6 +82,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     splitter->addWidget(Panel1);
     splitter->addWidget(ClientArea);
     setCentralWidget(splitter);
+    platform::Application::On(N6, &QAction::triggered, this, [this] { N6Click(); });
 }
 
 void TfrmMain::showEvent(QShowEvent* event) { QMainWindow::showEvent(event); }

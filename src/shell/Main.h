@@ -33,6 +33,7 @@ public:
     void NDic_subjectClick();
     void NDeptClick();
     void NSetPasswordClick();
+    void N6Click();
     void NAboutClick();
     void tb_firstClick();
     void tb_priorClick();
