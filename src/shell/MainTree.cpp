@@ -3,6 +3,8 @@
 #include "data/uPublic.h"
 #include "ledger/uDeptInfo.h"
 
+#include <QStyle>
+
 void TfrmMain::LoadDeptTree()
 {
     if (TreeDept->topLevelItemCount() > 0) {
@@ -10,6 +12,10 @@ void TfrmMain::LoadDeptTree()
         TreeDept->clear();
     }
     BuildDeptTree(QStringLiteral("SELECT ID,NAME,UPID,0 AS ROOT FROM T_DEPT"), TreeDept);
+    // Every node, type or association, shows the same picture.
+    const QIcon picture = style()->standardIcon(QStyle::SP_DirIcon);
+    for (QTreeWidgetItemIterator it(TreeDept); *it; ++it)
+        (*it)->setIcon(0, picture);
     TreeDept->expandAll();
     frmDeptInfo->ClearDept();
 }
