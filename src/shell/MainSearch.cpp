@@ -23,12 +23,6 @@ void ShowNotice(const QString& text)
                                             platform::Buttons::Ok);
 }
 
-// Whether the list item at index is an association (it carries an ID) named text.
-bool IsAssociationNamed(const platform::IdComboBox& list, int index, const QString& text)
-{
-    return list.itemData(index).isValid() && list.itemText(index) == text;
-}
-
 // The list item the association text stands for: the selected item while the
 // text still shows its name, otherwise the one item with that name. An editable
 // combo box keeps its selection while the user types over it, so the selection
@@ -37,11 +31,11 @@ bool IsAssociationNamed(const platform::IdComboBox& list, int index, const QStri
 int ChosenAssociation(const platform::IdComboBox& list)
 {
     const QString text = platform::Trim(list.currentText());
-    if (list.currentIndex() >= 0 && IsAssociationNamed(list, list.currentIndex(), text))
+    if (list.currentIndex() >= 0 && list.itemText(list.currentIndex()) == text)
         return list.currentIndex();
     int found = -1;
     for (int index = 0; index < list.count(); ++index) {
-        if (!IsAssociationNamed(list, index, text))
+        if (list.itemText(index) != text)
             continue;
         if (found >= 0)
             return -1;
