@@ -5,6 +5,7 @@
 #include "platform/Application.h"
 #include "platform/Clock.h"
 #include "platform/Conversions.h"
+#include "reports/uReport.h"
 #include "shell/Main.h"
 
 #include <QGridLayout>
@@ -18,16 +19,6 @@ namespace {
 
 const int kRangeFixed = 1;
 const int kRangeWaste = 2;
-
-// Refills an ID list with "all" (ID 0) first, keeping the chosen item.
-void FillWithAll(platform::IdComboBox* combo, const QString& statement, const QString& all)
-{
-    const int chosen = combo->currentIndex() >= 0 ? combo->SelectedId() : 0;
-    FillIdNameList(statement, *combo);
-    combo->insertItem(0, all, 0);
-    if (!combo->SelectId(chosen))
-        combo->setCurrentIndex(0);
-}
 
 bool CheckNumber(QLineEdit* edit)
 {
@@ -111,8 +102,8 @@ TfrmCustomQuery::TfrmCustomQuery(QWidget* parent)
 
 void TfrmCustomQuery::FormShow()
 {
-    FillWithAll(cbo_dept, QStringLiteral("SELECT ID,NAME FROM T_DEPT WHERE UPID>0"), QStringLiteral("全部社团"));
-    FillWithAll(cbo_subject, QStringLiteral("SELECT ID,NAME FROM T_WASTE_BOOK_TYPE"), QStringLiteral("全部科目"));
+    FillDeptListWithAll(cbo_dept);
+    FillIdNameListWithAll(cbo_subject, QStringLiteral("SELECT ID,NAME FROM T_WASTE_BOOK_TYPE"), QStringLiteral("全部科目"));
 }
 
 QString TfrmCustomQuery::Conditions(const QString& dateColumn, const QString& amountColumn) const

@@ -82,7 +82,7 @@ TfrmMonthReport::TfrmMonthReport(QWidget* parent)
 
 void TfrmMonthReport::FormShow()
 {
-    FillDeptList(cbo_dept);
+    FillDeptListWithAll(cbo_dept);
     TfrmReport::FormShow();
 }
 

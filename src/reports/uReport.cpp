@@ -161,13 +161,16 @@ void TfrmReport::SetChart(QChart* chart)
     delete old;
 }
 
-void TfrmReport::FillDeptList(platform::IdComboBox* combo)
+void FillDeptListWithAll(platform::IdComboBox* combo)
+{
+    FillIdNameListWithAll(combo, QStringLiteral("SELECT ID,NAME FROM T_DEPT WHERE UPID>0"), QStringLiteral("全部社团"));
+}
+
+void FillIdNameListWithAll(platform::IdComboBox* combo, const QString& statement, const QString& all)
 {
     const int chosen = combo->currentIndex() >= 0 ? combo->SelectedId() : 0;
-    FillIdNameList(QStringLiteral("SELECT ID,NAME FROM T_DEPT WHERE UPID>0"), *combo);
-    combo->insertItem(0, AllDepts(), 0);
+    FillIdNameList(statement, *combo);
+    combo->insertItem(0, all, 0);
     if (!combo->SelectId(chosen))
         combo->setCurrentIndex(0);
 }
-
-QString TfrmReport::AllDepts() { return QStringLiteral("全部社团"); }

@@ -15,6 +15,12 @@ class QChart;
 class QChartView;
 class QVBoxLayout;
 
+// Refills an ID list from an ID/NAME statement with an entry for "all" (ID 0)
+// first, keeping the chosen item where it still exists.
+void FillIdNameListWithAll(platform::IdComboBox* combo, const QString& statement, const QString& all);
+// The associations so: "全部社团" and every association.
+void FillDeptListWithAll(platform::IdComboBox* combo);
+
 // What every report window has: its criteria across the top, its tables with a
 // chart beside them, and the buttons to export, print and close. A report
 // only reads; its figures come from the database's sums (ReportData).
@@ -60,10 +66,6 @@ protected:
     void SetTable(int index, platform::PrintTable table);
     void SetChart(QChart* chart);
 
-    // The association list: "全部社团" (ID 0) and every association, keeping the
-    // chosen one where it still exists.
-    void FillDeptList(platform::IdComboBox* combo);
-    static QString AllDepts();
 
 private:
     struct Table {

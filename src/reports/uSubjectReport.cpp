@@ -81,7 +81,7 @@ TfrmSubjectReport::TfrmSubjectReport(QWidget* parent)
 
 void TfrmSubjectReport::FormShow()
 {
-    FillDeptList(cbo_dept);
+    FillDeptListWithAll(cbo_dept);
     TfrmReport::FormShow();
 }
 
