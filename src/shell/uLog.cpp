@@ -7,7 +7,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QVBoxLayout>
 
 QString CurUserID;
@@ -78,14 +77,6 @@ TfrmLog::TfrmLog(QWidget* parent)
     platform::Application::On(btn_cancel, &QPushButton::clicked, this, [this] { btn_cancelClick(); });
     new EnterKeyFilter(Edt_username, [this](QChar& key) { Edt_usernameKeyPress(key); });
     new EnterKeyFilter(Edt_password, [this](QChar& key) { Edt_passwordKeyPress(key); });
-}
-
-// Centred on the screen: the main window, which the dialog would centre on, is
-// not shown yet.
-void TfrmLog::showEvent(QShowEvent* event)
-{
-    move(screen()->availableGeometry().center() - rect().center());
-    Form::showEvent(event);
 }
 
 void TfrmLog::btn_okClick()

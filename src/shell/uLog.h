@@ -29,9 +29,6 @@ public:
     QPushButton* btn_ok;
     QPushButton* btn_cancel;
     platform::db::Table* tab_user;
-
-protected:
-    void showEvent(QShowEvent* event) override;
 };
 
 extern TfrmLog* frmLog;
