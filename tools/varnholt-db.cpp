@@ -2,6 +2,7 @@
 #include "data/Schema.h"
 #include "platform/Errors.h"
 #include "tools/DemoData.h"
+#include "tools/ScaleData.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -20,6 +21,25 @@ int Init(const QCommandLineParser& parser)
         DemoData::Fill(file);
     QTextStream(stdout) << "Created " << file << "\nLog in as " << user << " with the password "
                         << password << ".\n";
+    return 0;
+}
+
+// A new database like init, filled with the small demo or, with --scale, with
+// large deterministic books.
+int Demo(const QCommandLineParser& parser)
+{
+    const QString scale = parser.value(QStringLiteral("scale"));
+    const std::optional<ScaleData::Size> size = ScaleData::StandardSize(scale);
+    if (!scale.isEmpty() && !size)
+        throw platform::Error(QStringLiteral("--scale takes S, M or L, not '%1'.").arg(scale));
+    const QString file = QDir::current().absoluteFilePath(parser.value(QStringLiteral("file")));
+    Schema::CreateDatabase(file, parser.value(QStringLiteral("user")),
+                           parser.value(QStringLiteral("password")), parser.value(QStringLiteral("right")));
+    if (size)
+        ScaleData::Fill(file, *size);
+    else
+        DemoData::Fill(file);
+    QTextStream(stdout) << "Created " << file << '\n';
     return 0;
 }
 
@@ -45,12 +65,16 @@ int main(int argc, char* argv[])
     parser.addOption({QStringLiteral("right"), QStringLiteral("First user's right: 1 edit, 2 read only (default 1)."),
                       QStringLiteral("right"), QStringLiteral("1")});
     parser.addOption({QStringLiteral("demo"), QStringLiteral("Fill in demo data.")});
+    parser.addOption({QStringLiteral("scale"), QStringLiteral("Size of the demo books: S, M or L."),
+                      QStringLiteral("size")});
     parser.process(app);
 
     const QStringList args = parser.positionalArguments();
     try {
         if (args.value(0) == QLatin1String("init"))
             return Init(parser);
+        if (args.value(0) == QLatin1String("demo"))
+            return Demo(parser);
     } catch (const platform::Error& e) {
         QTextStream(stderr) << "varnholt-db: " << e.message() << '\n';
         return 1;
