@@ -1,5 +1,6 @@
 #include "Floor.h"
 
+#include "platform/db/Connection.h"
 #include "platform/db/SqlDialect.h"
 
 #include <benchmark/benchmark.h>
@@ -57,9 +58,11 @@ void ReadRow(sqlite3_stmt* statement)
 
 } // namespace
 
+// The engine set up as the program's connection sets it up.
 Floor::Floor(const QString& filePath) : m_db(OpenFile(filePath))
 {
-    Exec("PRAGMA synchronous=FULL");
+    for (const QString& setting : platform::db::Connection::EngineSettings())
+        Exec(setting.toStdString());
 }
 
 Floor::~Floor() { sqlite3_close(m_db); }
