@@ -1,4 +1,6 @@
 #include "platform/Application.h"
+#include "platform/DatabaseLock.h"
+#include "shell/DataSafety.h"
 #include "shell/Main.h"
 #include "shell/Program.h"
 
@@ -8,7 +10,11 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     platform::Application::SetTitle(QStringLiteral("Varnholt"));
+    platform::DatabaseLock lock(DatabaseFilePath());
+    if (!LockDatabase(lock))
+        return 1;
     CreateInstances();
+    BackupAtStart();
     frmMain->showMaximized();
     const int result = app.exec();
     DestroyInstances();

@@ -1,7 +1,8 @@
-// The command-line companion of the program: creates databases.
+// The command-line companion of the program: creates, checks and restores databases.
 #include "data/Schema.h"
 #include "platform/Errors.h"
 #include "tools/DemoData.h"
+#include "tools/Maintenance.h"
 #include "tools/ScaleData.h"
 
 #include <QCommandLineParser>
@@ -43,6 +44,37 @@ int Demo(const QCommandLineParser& parser)
     return 0;
 }
 
+QString DatabaseFile(const QCommandLineParser& parser)
+{
+    return QDir::current().absoluteFilePath(parser.value(QStringLiteral("file")));
+}
+
+int Restore(const QCommandLineParser& parser, const QString& backup)
+{
+    const QString database = DatabaseFile(parser);
+    const QString replaced = Maintenance::Restore(backup, database);
+    QTextStream out(stdout);
+    out << "Restored " << backup << " as " << database << ".\n";
+    if (!replaced.isEmpty())
+        out << "The replaced database is kept as " << replaced << ".\n";
+    return 0;
+}
+
+int Check(const QCommandLineParser& parser)
+{
+    const QString database = DatabaseFile(parser);
+    const Maintenance::CheckResult result = Maintenance::Check(database);
+    QTextStream out(stdout);
+    for (const QString& line : result.damage)
+        out << "damaged: " << line << '\n';
+    for (const QString& line : result.orphans)
+        out << "orphan: " << line << '\n';
+    if (!result.Clean())
+        return 1;
+    out << database << " is sound: integrity check passed, no orphans.\n";
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -53,9 +85,16 @@ int main(int argc, char* argv[])
     parser.setApplicationDescription(QStringLiteral(
         "Companion tool of Varnholt.\n\n"
         "  init    create a new database with the schema and a first user\n"
-        "          (--demo also fills a small demo catalogue and books)"));
+        "          (--demo also fills a small demo catalogue and books)\n"
+        "  demo    init with demo data; --scale S|M|L writes large deterministic books\n"
+        "          (L: 2,000 associations, 100,000 assets, 1,000,000 entries)\n"
+        "  check   run the integrity check and list rows whose association,\n"
+        "          subject or type is gone (exit 1 when anything is found)\n"
+        "  restore FILE\n"
+        "          put a checked backup in place of the database; the replaced\n"
+        "          file is kept beside it as <file>.replaced-YYYYMMDD-HHMMSS"));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("init"));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("init | demo | check | restore FILE"));
     parser.addOption({QStringLiteral("file"), QStringLiteral("Database file (default DB.mdb)."),
                       QStringLiteral("path"), QStringLiteral("DB.mdb")});
     parser.addOption({QStringLiteral("user"), QStringLiteral("First user's name (default ADMIN)."),
@@ -75,6 +114,10 @@ int main(int argc, char* argv[])
             return Init(parser);
         if (args.value(0) == QLatin1String("demo"))
             return Demo(parser);
+        if (args.value(0) == QLatin1String("check") && args.size() == 1)
+            return Check(parser);
+        if (args.value(0) == QLatin1String("restore") && args.size() == 2)
+            return Restore(parser, args.value(1));
     } catch (const platform::Error& e) {
         QTextStream(stderr) << "varnholt-db: " << e.message() << '\n';
         return 1;

@@ -1,12 +1,34 @@
 #include "catalogue/uEdit.h"
 
+#include "platform/Application.h"
+#include "platform/Controls.h"
+#include "platform/Desktop.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
 TfrmEdit* frmEdit = nullptr;
 
 TfrmEdit::TfrmEdit(QWidget* parent)
     : Form(parent), Edt_content(new QLineEdit(this)), btn_OK(new QPushButton(QStringLiteral("O K"), this)),
       btn_Cancel(new QPushButton(QStringLiteral("Cancel"), this))
 {
-    Label1 = new QLabel(QStringLiteral("请输入编辑内容："), this);
+    setWindowTitle(QStringLiteral("内容编辑"));
+    Label1 = platform::CaptionFor(Edt_content, QStringLiteral("请输入编辑内容："), this);
+    Edt_content->setMinimumWidth(260);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* button : {btn_OK, btn_Cancel}) {
+        button->setAutoDefault(false);
+        buttons->addWidget(button);
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(Edt_content);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    platform::Application::On(btn_OK, &QPushButton::clicked, this, [this] { btn_OKClick(); });
+    platform::Application::On(btn_Cancel, &QPushButton::clicked, this, [this] { btn_CancelClick(); });
 }
 
 void TfrmEdit::SetContent(const QString& text)
@@ -15,5 +37,16 @@ void TfrmEdit::SetContent(const QString& text)
     Edt_content->setText(text);
 }
 
-void TfrmEdit::btn_OKClick() {}
-void TfrmEdit::btn_CancelClick() {}
+void TfrmEdit::btn_OKClick()
+{
+    if (Edt_content->text().isEmpty()) {
+        platform::Desktop::Current().MessageBox(QStringLiteral("不能输入空值！"), QStringLiteral("提示"),
+                                                platform::Icon::Warning, platform::Buttons::Ok);
+        Edt_content->setFocus();
+        return;
+    }
+    Content = Edt_content->text();
+    SetModalResult(platform::mrOk);
+}
+
+void TfrmEdit::btn_CancelClick() { SetModalResult(platform::mrCancel); }

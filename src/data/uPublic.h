@@ -39,10 +39,21 @@ QString QuotedStr(const QString& text);
 // The record attached to each node of the association tree.
 class pTreeRec {
 public:
+    pTreeRec() { ++s_live; }
+    ~pTreeRec() { --s_live; }
+    pTreeRec(const pTreeRec&) = delete;
+    pTreeRec& operator=(const pTreeRec&) = delete;
+
+    // How many records exist: a tree that is rebuilt must leave none behind.
+    static int Live() { return s_live; }
+
     QString ID;
     QString Name;
     QString UpID;
     bool Root = false;
+
+private:
+    static inline int s_live = 0;
 };
 
 // The record attached to a tree node, or nullptr.

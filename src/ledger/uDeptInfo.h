@@ -42,7 +42,13 @@ public:
     QPushButton* btn_view;
     QSplitter* Splitter1;
     QTabWidget* PC_date;
+    QWidget* TabSheet1;
+    QWidget* TabSheet2;
+    QLabel* Label1;
     QLabel* lab_fixed;
+    QLabel* Label2;
+    QLabel* Label6;
+    QLabel* Label3;
     QLabel* Lab_Waste_in;
     QLabel* Lab_Waste_out;
     QLabel* Lab_Waste;
@@ -60,6 +66,22 @@ public:
     QAction* nNewWaste;
     QAction* nModiWaste;
     QAction* nDeleWaste;
+
+private:
+    QWidget* BuildHeader();
+    QWidget* BuildFixedPage();
+    QWidget* BuildWastePage();
+    void BuildMenus();
+    void ConnectHandlers();
+    // The background of a cash-flow row: one colour for income, one for the rest.
+    static QColor WasteRowColor(const platform::db::Query& query, int row);
+    // True when no association is shown (empty or "-1").
+    bool NoDept() const;
+    // The ID of the current row of a grid's result set; empty if it has none.
+    static QString CurrentID(const platform::db::Query* query);
+    // The sum of the cash-flow entries of one subject kind ("收入" or "支出");
+    // no entries sum to 0.
+    double WasteTotal(const QString& inOut);
 };
 
 extern TfrmDeptInfo* frmDeptInfo;

@@ -112,6 +112,16 @@ DatePicker::DatePicker(QWidget* parent) : QDateTimeEdit(parent)
     setDateTime(QDateTime::currentDateTime());
 }
 
+void SetTabOrder(std::initializer_list<QWidget*> widgets)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* widget : widgets) {
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
 QLabel* CaptionFor(QWidget* field, const QString& caption, QWidget* parent)
 {
     auto* label = new QLabel(caption, parent ? parent : field->parentWidget());

@@ -64,6 +64,9 @@ public:
     explicit DatePicker(QWidget* parent = nullptr);
 };
 
+// Sets the keyboard focus order of the widgets, first to last.
+void SetTabOrder(std::initializer_list<QWidget*> widgets);
+
 // A caption label for a field: the label becomes the field's buddy, so the field
 // carries the caption as its accessible name.
 QLabel* CaptionFor(QWidget* field, const QString& caption, QWidget* parent = nullptr);

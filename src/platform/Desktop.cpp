@@ -3,6 +3,7 @@
 #include "platform/Form.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace platform {
@@ -59,6 +60,12 @@ int QtDesktop::ShowModal(Form& form)
     form.PrepareModal();
     form.exec();
     return form.ModalResult();
+}
+
+QString QtDesktop::SaveFileName(const QString& caption, const QString& defaultPath,
+                                const QString& filter)
+{
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, defaultPath, filter);
 }
 
 } // namespace platform

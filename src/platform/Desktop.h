@@ -27,6 +27,12 @@ public:
     // Shows the form modally and returns its modal result (mrOk or mrCancel).
     virtual int ShowModal(Form& form) = 0;
 
+    // Asks where to save a file, proposing defaultPath; returns the chosen path,
+    // or "" when the user cancels. filter is a file-type filter such as
+    // "数据库文件 (*.mdb)".
+    virtual QString SaveFileName(const QString& caption, const QString& defaultPath,
+                                 const QString& filter) = 0;
+
     static Desktop& Current();
     // Installs a desktop; returns the one it replaces.
     static std::unique_ptr<Desktop> Install(std::unique_ptr<Desktop> desktop);
@@ -37,6 +43,8 @@ public:
     int MessageBox(const QString& text, const QString& caption, Icon icon,
                    Buttons buttons) override;
     int ShowModal(Form& form) override;
+    QString SaveFileName(const QString& caption, const QString& defaultPath,
+                         const QString& filter) override;
 };
 
 } // namespace platform

@@ -29,12 +29,25 @@ int ScriptedDesktop::ShowModal(Form& form)
     return form.ModalResult() == mrNone ? mrCancel : form.ModalResult();
 }
 
+QString ScriptedDesktop::SaveFileName(const QString& caption, const QString& defaultPath,
+                                      const QString& filter)
+{
+    m_fileDialogs.push_back({caption, defaultPath, filter});
+    if (m_fileAnswers.empty())
+        return defaultPath;
+    const QString answer = m_fileAnswers.front();
+    m_fileAnswers.pop_front();
+    return answer;
+}
+
 void ScriptedDesktop::Clear()
 {
     m_boxes.clear();
     m_shownForms.clear();
     m_answers.clear();
     m_actions.clear();
+    m_fileDialogs.clear();
+    m_fileAnswers.clear();
 }
 
 } // namespace platform

@@ -25,6 +25,8 @@ public:
     int MessageBox(const QString& text, const QString& caption, Icon icon,
                    Buttons buttons) override;
     int ShowModal(Form& form) override;
+    QString SaveFileName(const QString& caption, const QString& defaultPath,
+                         const QString& filter) override;
 
     // Answers for the next boxes, in order. A box without a scripted answer gets
     // OK, or Yes when it asks Yes/No.
@@ -32,9 +34,19 @@ public:
     // Actions for the next modal forms, in order. A form without an action
     // closes with Cancel, as if the user had closed it.
     void OnModal(FormAction action) { m_actions.push_back(std::move(action)); }
+    // Answers for the next save dialogs, in order ("" cancels). A dialog without a
+    // scripted answer takes the proposed path.
+    void AnswerSaveFileName(const QString& path) { m_fileAnswers.push_back(path); }
 
     const std::vector<Box>& Boxes() const { return m_boxes; }
     const std::vector<Form*>& ShownForms() const { return m_shownForms; }
+    // The save dialogs asked, with the proposed path each showed.
+    struct FileDialog {
+        QString caption;
+        QString defaultPath;
+        QString filter;
+    };
+    const std::vector<FileDialog>& FileDialogs() const { return m_fileDialogs; }
     void Clear();
 
 private:
@@ -42,6 +54,8 @@ private:
     std::vector<Form*> m_shownForms;
     std::deque<int> m_answers;
     std::deque<FormAction> m_actions;
+    std::vector<FileDialog> m_fileDialogs;
+    std::deque<QString> m_fileAnswers;
 };
 
 } // namespace platform

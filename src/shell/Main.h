@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Controls.h"
+#include "platform/db/Query.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -33,6 +34,7 @@ public:
     void NDic_subjectClick();
     void NDeptClick();
     void NSetPasswordClick();
+    void N6Click();
     void NAboutClick();
     void tb_firstClick();
     void tb_priorClick();
@@ -105,9 +107,22 @@ public:
 
     QMdiArea* ClientArea;
 
+    // The first showing runs FormShow (the login) before the window appears; a
+    // cancelled login ends the program without showing it.
+    void setVisible(bool visible) override;
+
 protected:
-    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateMenu();
+    void CreateToolBar();
+    QWidget* CreateLeftPane();
+    QWidget* CreateSearchTab();
+    void ConnectHandlers();
+    void MoveRecord(void (platform::db::Query::*step)());
+
+    bool m_firstShowingDone = false;
 };
 
 extern TfrmMain* frmMain;
