@@ -15,6 +15,7 @@ struct Catalogue {
 struct Setup {
     QString workDir;
     QString largestDept;  // ID of the association with the most entries
+    QString typicalDept;  // ID of an association with the median number of entries
     QString subjectId;    // a subject for new entries
     int treeNodes = 0;    // rows of T_DEPT
     std::vector<Catalogue> catalogues;
