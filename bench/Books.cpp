@@ -3,9 +3,13 @@
 #include "data/Schema.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <malloc.h>
@@ -17,9 +21,37 @@ namespace Books {
 
 QString Root() { return QCoreApplication::applicationDirPath() + QStringLiteral("/bench-data"); }
 
+namespace {
+
+// A short fingerprint of the schema that new databases get, so that a cached
+// database made before the schema changed is not used again.
+QString SchemaKey()
+{
+    static const QString key = [] {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("schema.mdb"));
+        Schema::CreateDatabase(file, QStringLiteral("ADMIN"), QStringLiteral("admin"), QStringLiteral("1"));
+        QCryptographicHash hash(QCryptographicHash::Sha1);
+        const QString connection = QStringLiteral("bench-schema");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+            db.setDatabaseName(file);
+            db.open();
+            QSqlQuery query(QStringLiteral("SELECT sql FROM sqlite_master ORDER BY name"), db);
+            while (query.next())
+                hash.addData(query.value(0).toString().toUtf8());
+        }
+        QSqlDatabase::removeDatabase(connection);
+        return QString::fromLatin1(hash.result().toHex().left(8));
+    }();
+    return key;
+}
+
+} // namespace
+
 QString Cached(const QString& name, const ScaleData::Size& size)
 {
-    const QString dir = Root() + QLatin1Char('/') + name;
+    const QString dir = Root() + QLatin1Char('/') + name + QLatin1Char('-') + SchemaKey();
     const QString file = dir + QStringLiteral("/DB.mdb");
     if (QFile::exists(file))
         return dir;
