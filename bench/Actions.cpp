@@ -8,11 +8,14 @@
 #include "data/uClassData.h"
 #include "ledger/uDeptInfo.h"
 #include "platform/ScriptedDesktop.h"
+#include "platform/db/Backup.h"
+#include "shell/DataSafety.h"
 #include "shell/Main.h"
 #include "shell/dbmodule.h"
 #include "shell/uLog.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTreeWidgetItemIterator>
 
 #include <benchmark/benchmark.h>
@@ -161,6 +164,30 @@ void StartFloor(State& state)
     const QString file = QDir::current().absoluteFilePath(QStringLiteral("DB.mdb"));
     for (auto _ : state)
         Floor::Connect(file);
+    Rows(state, 1);
+}
+
+// The automatic backup of every start: a consistent copy, synced to disk and
+// checked before it gets its name.
+void BackupOurs(State& state)
+{
+    for (auto _ : state)
+        BackupAtStart();
+    FailOnBoxes(state);
+    Rows(state, 1);
+}
+
+void BackupFloor(State& state)
+{
+    QDir(TheSetup().workDir).mkpath(QStringLiteral("backup"));
+    const QString copy = TheSetup().workDir + QStringLiteral("/backup/floor.mdb");
+    for (auto _ : state) {
+        QFile::remove(copy);
+        TheFloor().Exec("VACUUM INTO '" + copy.toStdString() + "'");
+        platform::db::SyncToDisk(copy);
+        Floor(copy).Run("PRAGMA integrity_check");
+    }
+    QFile::remove(copy);
     Rows(state, 1);
 }
 
@@ -420,6 +447,7 @@ void RegisterActions(const Setup& setup)
     g_context = &context;
 
     Pair(QStringLiteral("start-up connection"), StartOurs, StartFloor);
+    Pair(QStringLiteral("backup at start"), BackupOurs, BackupFloor, 2);
     Pair(QStringLiteral("login lookup"), LoginOurs, LoginFloor);
     Pair(QStringLiteral("tree %1 nodes").arg(setup.treeNodes),
          [](State& s) { TreeOurs(s, TheSetup().workDir); },
