@@ -5,6 +5,7 @@
 #include "shell/Program.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char* argv[])
 {
@@ -15,6 +16,8 @@ int main(int argc, char* argv[])
         return 1;
     CreateInstances();
     BackupAtStart();
+    // Fill the screen also where no window manager maximises the window.
+    frmMain->setGeometry(QApplication::primaryScreen()->availableGeometry());
     frmMain->showMaximized();
     const int result = app.exec();
     DestroyInstances();

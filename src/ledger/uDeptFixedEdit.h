@@ -17,6 +17,7 @@ public:
     void btn_OKClick();
     void btn_CancelClick();
 
+    // Results, written only by OK.
     QString FixedName;
     QString FixedStatus;
     QString FixedPrice;
@@ -31,6 +32,10 @@ public:
     QPlainTextEdit* Memo1;
     QPushButton* btn_OK;
     QPushButton* btn_Cancel;
+
+private:
+    void BuildLayout();
+    void Refuse(const QString& message, QWidget* field);
 };
 
 extern TfrmDeptFixedEdit* frmDeptFixedEdit;

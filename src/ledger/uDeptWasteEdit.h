@@ -18,8 +18,10 @@ public:
     void btn_OKClick();
     void btn_CancelClick();
 
+    // The loaded entry's subject; WasteTypeID not empty means an entry is changed.
     QString WasteTypeID;
     QString WasteTypeName;
+    // Results, written only by OK (WasteTypeID too).
     QString WasteDate;
     QString WasteAmount;
     QString WasteMemo;
@@ -35,6 +37,10 @@ public:
 
 protected:
     void FormShow() override;
+
+private:
+    void BuildLayout();
+    void Refuse(const QString& message, QWidget* field);
 };
 
 extern TfrmDeptWasteEdit* frmDeptWasteEdit;

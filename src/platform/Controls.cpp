@@ -3,7 +3,10 @@
 #include "platform/Conversions.h"
 #include "platform/Errors.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QProxyStyle>
+#include <QStyleOptionComboBox>
 
 namespace platform {
 
@@ -120,6 +123,25 @@ void SetTabOrder(std::initializer_list<QWidget*> widgets)
             QWidget::setTabOrder(previous, widget);
         previous = widget;
     }
+}
+
+void DatePicker::keyPressEvent(QKeyEvent* event)
+{
+    const bool opensCalendar = event->key() == Qt::Key_F4
+                               || (event->key() == Qt::Key_Down && event->modifiers() & Qt::AltModifier);
+    if (!opensCalendar) {
+        QDateTimeEdit::keyPressEvent(event);
+        return;
+    }
+    // Qt opens the calendar only from a press on the drop-down arrow.
+    QStyleOptionComboBox option;
+    option.initFrom(this);
+    option.editable = true;
+    option.subControls = QStyle::SC_All;
+    const QPointF at = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, this).center();
+    QMouseEvent press(QEvent::MouseButtonPress, at, mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    mousePressEvent(&press);
+    event->accept();
 }
 
 QLabel* CaptionFor(QWidget* field, const QString& caption, QWidget* parent)

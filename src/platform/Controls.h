@@ -57,11 +57,15 @@ public:
 };
 
 // A date picker that shows only the date, in the short date format, with a
-// drop-down calendar, but keeps the date-time it was given.
+// drop-down calendar (also opened with F4 or Alt+Down), but keeps the date-time
+// it was given.
 class DatePicker : public QDateTimeEdit {
     Q_OBJECT
 public:
     explicit DatePicker(QWidget* parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // Sets the keyboard focus order of the widgets, first to last.

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QKeyEvent>
+#include <QScreen>
 
 namespace platform {
 
@@ -30,8 +31,10 @@ void Form::RunShowHandler()
 
 void Form::showEvent(QShowEvent* event)
 {
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
+        CentreOnScreenWithoutVisibleParent();
         RunShowHandler();
+    }
     QDialog::showEvent(event);
 }
 
@@ -50,6 +53,18 @@ void Form::keyPressEvent(QKeyEvent* event)
     default:
         QWidget::keyPressEvent(event);
     }
+}
+
+// A dialog is centred on its visible parent by Qt; one shown before its parent
+// (the login) is centred on the screen.
+void Form::CentreOnScreenWithoutVisibleParent()
+{
+    if (parentWidget() && parentWidget()->isVisible())
+        return;
+    adjustSize();
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen()->availableGeometry().center());
+    move(frame.topLeft());
 }
 
 // The close box and reject() end the form with Cancel.

@@ -35,6 +35,8 @@ protected:
     void done(int result) override;
 
 private:
+    void CentreOnScreenWithoutVisibleParent();
+
     int m_modalResult = mrNone;
 };
 

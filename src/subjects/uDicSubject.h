@@ -24,6 +24,11 @@ protected:
     void FormShow() override;
 
 private:
+    void BuildLayout();
+    void ListSubjects();
+    // The stored kind of a subject, "收入" or "支出".
+    static QString StoredKind(const QString& id);
+
     QString m_sql;
 };
 

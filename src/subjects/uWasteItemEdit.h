@@ -12,10 +12,12 @@ class TfrmWasteTypeEdit : public platform::Form {
 public:
     explicit TfrmWasteTypeEdit(QWidget* parent = nullptr);
 
+    // Presets the name and the kind: "收入" selects income, any other text expense.
     void SetSubject(const QString& name, const QString& kind);
     void btn_OKClick();
     void btn_CancelClick();
 
+    // Results, valid after OK.
     QString SubjectName;
     QString SubjectInOut;
 
@@ -24,6 +26,9 @@ public:
     QRadioButton* rb_out;
     QPushButton* btn_OK;
     QPushButton* btn_Cancel;
+
+private:
+    void BuildLayout();
 };
 
 extern TfrmWasteTypeEdit* frmWasteTypeEdit;

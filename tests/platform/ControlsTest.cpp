@@ -1,6 +1,7 @@
 #include "platform/Controls.h"
 #include "platform/Errors.h"
 
+#include <QCalendarWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -53,6 +54,16 @@ TEST(DatePicker, ShowsTheDateButKeepsTheTime)
     EXPECT_EQ(picker.dateTime(), value);
     EXPECT_EQ(picker.text(), QStringLiteral("2003-12-14"));
     EXPECT_TRUE(picker.calendarPopup());
+}
+
+TEST(DatePicker, F4OpensTheCalendar)
+{
+    DatePicker picker;
+    picker.show();
+    QTest::keyClick(&picker, Qt::Key_F4);
+    auto* calendar = picker.calendarWidget();
+    ASSERT_NE(calendar, nullptr);
+    EXPECT_TRUE(calendar->isVisible());
 }
 
 TEST(CaptionFor, GivesTheFieldItsCaptionAsAccessibleName)
