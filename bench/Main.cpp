@@ -181,10 +181,15 @@ void PrintSummary(const std::vector<Action>& actions)
     }
     // The tree is linear when doubling its rows at most doubles its time.
     std::printf("\nTree, ours per 1,000 nodes (real / CPU):");
+    const Action* previous = nullptr;
     for (const Action& a : actions) {
-        if (a.name.rfind("tree ", 0) == 0 && a.ours.rows > 0)
-            std::printf("  %.0f nodes: %.2f / %.2f ms", a.ours.rows, a.ours.ms * 1000 / a.ours.rows,
-                        a.ours.cpuMs * 1000 / a.ours.rows);
+        if (a.name.rfind("tree ", 0) != 0 || a.ours.rows <= 0)
+            continue;
+        std::printf("  %.0f nodes: %.2f / %.2f ms", a.ours.rows, a.ours.ms * 1000 / a.ours.rows,
+                    a.ours.cpuMs * 1000 / a.ours.rows);
+        if (previous && a.ours.rows == 2 * previous->ours.rows)
+            std::printf(" (twice the rows: %.2fx the time)", a.ours.ms / previous->ours.ms);
+        previous = &a;
     }
     std::printf("\n");
 }
