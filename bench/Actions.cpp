@@ -215,13 +215,15 @@ void LoginFloor(State& state)
 
 void TreeOurs(State& state, const QString& dir)
 {
-    UseDatabaseIn(dir);
+    const bool elsewhere = dir != TheSetup().workDir;
+    if (elsewhere)
+        UseDatabaseIn(dir);
     for (auto _ : state)
         frmMain->LoadDeptTree();
     FailOnBoxes(state);
     Rows(state, TreeNodes());
-    state.SetComplexityN(TreeNodes());
-    UseDatabaseIn(TheSetup().workDir);
+    if (elsewhere)
+        UseDatabaseIn(TheSetup().workDir);
 }
 
 void TreeFloor(State& state, const QString& dir)
@@ -431,9 +433,14 @@ void Pair(const QString& action, std::function<void(State&)> ours, std::function
 {
     auto* a = Register(action + QStringLiteral("/ours"), std::move(ours));
     auto* b = Register(action + QStringLiteral("/floor"), std::move(floor));
-    if (iterations > 0) {
-        a->Iterations(iterations);
-        b->Iterations(iterations);
+    // A warm-up first, so that neither side pays for mapping the file's pages
+    // into memory that the other side met already. The long actions run a
+    // fixed number of times instead.
+    for (auto* benchmark : {a, b}) {
+        if (iterations > 0)
+            benchmark->Iterations(iterations);
+        else
+            benchmark->MinWarmUpTime(0.2);
     }
 }
 
@@ -452,11 +459,6 @@ void RegisterActions(const Setup& setup)
     Pair(QStringLiteral("tree %1 nodes").arg(setup.treeNodes),
          [](State& s) { TreeOurs(s, TheSetup().workDir); },
          [](State& s) { TreeFloor(s, TheSetup().workDir); });
-    for (const Catalogue& catalogue : setup.catalogues) {
-        Pair(QStringLiteral("tree %1 nodes").arg(catalogue.rows),
-             [dir = catalogue.dir](State& s) { TreeOurs(s, dir); },
-             [dir = catalogue.dir](State& s) { TreeFloor(s, dir); });
-    }
     Pair(QStringLiteral("LoadDept largest"), LoadDeptOurs, LoadDeptFloor);
 
     const Search everything{QStringLiteral("search all"), {}, {}, {}, {}};
@@ -472,4 +474,10 @@ void RegisterActions(const Setup& setup)
     Pair(QStringLiteral("new entry + refresh, typical"), [](State& s) { WriteOurs(s, TheSetup().typicalDept); },
          [](State& s) { WriteFloor(s, TheSetup().typicalDept); });
     Pair(QStringLiteral("DeleteDept largest"), DeleteOurs, DeleteFloor, 5);
+    // Last, as they move the program to other databases.
+    for (const Catalogue& catalogue : setup.catalogues) {
+        Pair(QStringLiteral("tree %1 nodes").arg(catalogue.rows),
+             [dir = catalogue.dir](State& s) { TreeOurs(s, dir); },
+             [dir = catalogue.dir](State& s) { TreeFloor(s, dir); });
+    }
 }
