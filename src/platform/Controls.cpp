@@ -144,6 +144,8 @@ void DatePicker::keyPressEvent(QKeyEvent* event)
     event->accept();
 }
 
+bool DatePicker::focusNextPrevChild(bool next) { return QWidget::focusNextPrevChild(next); }
+
 QLabel* CaptionFor(QWidget* field, const QString& caption, QWidget* parent)
 {
     auto* label = new QLabel(caption, parent ? parent : field->parentWidget());

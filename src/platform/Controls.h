@@ -58,7 +58,8 @@ public:
 
 // A date picker that shows only the date, in the short date format, with a
 // drop-down calendar (also opened with F4 or Alt+Down), but keeps the date-time
-// it was given.
+// it was given. Tab leaves the picker like any other field; the arrow keys move
+// between year, month and day.
 class DatePicker : public QDateTimeEdit {
     Q_OBJECT
 public:
@@ -66,6 +67,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 };
 
 // Sets the keyboard focus order of the widgets, first to last.

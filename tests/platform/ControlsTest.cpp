@@ -56,6 +56,18 @@ TEST(DatePicker, ShowsTheDateButKeepsTheTime)
     EXPECT_TRUE(picker.calendarPopup());
 }
 
+TEST(DatePicker, TabLeavesThePicker)
+{
+    QWidget window;
+    auto* picker = new DatePicker(&window);
+    auto* next = new QLineEdit(&window);
+    SetTabOrder({picker, next});
+    window.show();
+    picker->setFocus();
+    QTest::keyClick(picker, Qt::Key_Tab);
+    EXPECT_EQ(window.focusWidget(), next);
+}
+
 TEST(DatePicker, F4OpensTheCalendar)
 {
     DatePicker picker;
