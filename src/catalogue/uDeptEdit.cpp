@@ -33,12 +33,6 @@ void MakeBold(QWidget* widget)
     widget->setFont(font);
 }
 
-void Notice(const QString& text)
-{
-    platform::Desktop::Current().MessageBox(text, QStringLiteral("提示"), platform::Icon::Warning,
-                                            platform::Buttons::Ok);
-}
-
 } // namespace
 
 TfrmDeptEdit::TfrmDeptEdit(QWidget* parent)
@@ -85,17 +79,9 @@ TfrmDeptEdit::TfrmDeptEdit(QWidget* parent)
     fields->setColumnStretch(1, 1);
     fields->setColumnStretch(3, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btn_OK);
-    buttons->addWidget(btn_Cancel);
-
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = LayOut(fields, {btn_OK, btn_Cancel});
     layout->setContentsMargins(14, 14, 14, 12);
     layout->setSpacing(14);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->addLayout(fields);
-    layout->addLayout(buttons);
 
     setTabOrder(Edt_name, cbo_DeptType);
     setTabOrder(cbo_DeptType, dtp_found);
@@ -148,15 +134,13 @@ void TfrmDeptEdit::FormShow()
 void TfrmDeptEdit::btn_OKClick()
 {
     if (Edt_name->text().isEmpty()) {
-        Notice(QStringLiteral("不能输入空值！"));
-        Edt_name->setFocus();
+        ShowNotice(QStringLiteral("不能输入空值！"), Edt_name);
         return;
     }
     // Only a stored type missing from the list leaves nothing selected; the
     // association must not be written without a type.
     if (cbo_DeptType->currentIndex() < 0) {
-        Notice(QStringLiteral("请选择社团类别！"));
-        cbo_DeptType->setFocus();
+        ShowNotice(QStringLiteral("请选择社团类别！"), cbo_DeptType);
         return;
     }
     DeptName = Edt_name->text();

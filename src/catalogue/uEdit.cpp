@@ -1,5 +1,6 @@
 #include "catalogue/uEdit.h"
 
+#include "data/uPublic.h"
 #include "platform/Application.h"
 #include "platform/Controls.h"
 #include "platform/Desktop.h"
@@ -16,17 +17,10 @@ TfrmEdit::TfrmEdit(QWidget* parent)
     setWindowTitle(QStringLiteral("内容编辑"));
     Label1 = platform::CaptionFor(Edt_content, QStringLiteral("请输入编辑内容："), this);
     Edt_content->setMinimumWidth(260);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton* button : {btn_OK, btn_Cancel}) {
-        button->setAutoDefault(false);
-        buttons->addWidget(button);
-    }
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
-    layout->addWidget(Edt_content);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    auto* content = new QVBoxLayout;
+    content->addWidget(Label1);
+    content->addWidget(Edt_content);
+    LayOut(content, {btn_OK, btn_Cancel});
     platform::Application::On(btn_OK, &QPushButton::clicked, this, [this] { btn_OKClick(); });
     platform::Application::On(btn_Cancel, &QPushButton::clicked, this, [this] { btn_CancelClick(); });
 }
@@ -40,9 +34,7 @@ void TfrmEdit::SetContent(const QString& text)
 void TfrmEdit::btn_OKClick()
 {
     if (Edt_content->text().isEmpty()) {
-        platform::Desktop::Current().MessageBox(QStringLiteral("不能输入空值！"), QStringLiteral("提示"),
-                                                platform::Icon::Warning, platform::Buttons::Ok);
-        Edt_content->setFocus();
+        ShowNotice(QStringLiteral("不能输入空值！"), Edt_content);
         return;
     }
     Content = Edt_content->text();

@@ -90,6 +90,21 @@ void FillIdNameList(const QString& statement, platform::IdNameList& list)
     }
 }
 
+void ShowNotice(const QString& text, QWidget* field)
+{
+    platform::Desktop::Current().MessageBox(text, QStringLiteral("提示"), platform::Icon::Warning,
+                                            platform::Buttons::Ok);
+    if (field)
+        field->setFocus();
+}
+
+bool Confirmed(const QString& question)
+{
+    return platform::Desktop::Current().MessageBox(question, QStringLiteral("提示"), platform::Icon::Question,
+                                                   platform::Buttons::YesNo)
+           != platform::mrNo;
+}
+
 QString QuotedStr(const QString& text)
 {
     QString doubled = text;

@@ -5,6 +5,7 @@
 #include <vector>
 
 class QTreeWidget;
+class QWidget;
 class QTreeWidgetItem;
 
 namespace platform {
@@ -30,6 +31,12 @@ bool ExecQuery(platform::db::Query* query, const QString& statement);
 // Loads the ID/NAME rows of a statement into a list, names trimmed, through the
 // scratch query (left open past its last row).
 void FillIdNameList(const QString& statement, platform::IdNameList& list);
+
+// The notice for refused input: warning icon, caption "提示"; then the focus
+// goes to the field concerned, if one is given.
+void ShowNotice(const QString& text, QWidget* field = nullptr);
+// The question before a deletion: Yes and No under "提示"; only No declines.
+bool Confirmed(const QString& question);
 
 // A text spliced into a statement: between single quotes, every quote inside
 // doubled, so that any typed text is stored as typed and cannot change what the

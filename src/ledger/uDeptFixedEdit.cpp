@@ -12,19 +12,6 @@
 
 TfrmDeptFixedEdit* frmDeptFixedEdit = nullptr;
 
-namespace {
-// A field the user reads but cannot change: disabled, in the normal text colour
-// so that it stays easy to read.
-void MakeDisplayOnly(QLineEdit* edit)
-{
-    edit->setEnabled(false);
-    edit->setReadOnly(true);
-    QPalette palette = edit->palette();
-    palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
-    edit->setPalette(palette);
-}
-} // namespace
-
 TfrmDeptFixedEdit::TfrmDeptFixedEdit(QWidget* parent)
     : Form(parent), Edt_DeptName(new platform::UpperCaseEdit(this)),
       Edt_Name(new platform::UpperCaseEdit(this)), Edt_Price(new platform::UpperCaseEdit(this)),
@@ -33,12 +20,10 @@ TfrmDeptFixedEdit::TfrmDeptFixedEdit(QWidget* parent)
       btn_Cancel(new QPushButton(QStringLiteral("Cancel"), this))
 {
     setWindowTitle(QStringLiteral("社团固定资产信息编辑："));
-    MakeDisplayOnly(Edt_DeptName);
+    platform::MakeDisplayOnly(Edt_DeptName);
     cbo_Status->addItems({QStringLiteral("新品"), QStringLiteral("良好"), QStringLiteral("堪用"),
                           QStringLiteral("报废")});
     Memo1->setTabChangesFocus(true);
-    for (QPushButton* button : {btn_OK, btn_Cancel})
-        button->setAutoDefault(false);
     BuildLayout();
 
     platform::Application::On(btn_OK, &QPushButton::clicked, this, [this] { btn_OKClick(); });
@@ -58,15 +43,7 @@ void TfrmDeptFixedEdit::BuildLayout()
     Edt_Name->setMinimumWidth(280);
     Memo1->setFixedHeight(90);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btn_OK);
-    buttons->addWidget(btn_Cancel);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(fields);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    LayOut(fields, {btn_OK, btn_Cancel});
 
     setTabOrder(Edt_Name, Edt_Price);
     setTabOrder(Edt_Price, cbo_Status);
@@ -105,11 +82,11 @@ void TfrmDeptFixedEdit::LoadFixed(const QString& id)
 void TfrmDeptFixedEdit::btn_OKClick()
 {
     if (platform::Trim(Edt_Name->text()).isEmpty()) {
-        Refuse(QStringLiteral("信息填写不完整！"), Edt_Name);
+        ShowNotice(QStringLiteral("信息填写不完整！"), Edt_Name);
         return;
     }
     if (!platform::IsNumber(Edt_Price->text())) {
-        Refuse(QStringLiteral("价值不正确！"), Edt_Price);
+        ShowNotice(QStringLiteral("价值不正确！"), Edt_Price);
         return;
     }
     FixedDate = platform::DateToStr(dtp_begin_use->date());
@@ -122,9 +99,3 @@ void TfrmDeptFixedEdit::btn_OKClick()
 
 void TfrmDeptFixedEdit::btn_CancelClick() { SetModalResult(platform::mrCancel); }
 
-void TfrmDeptFixedEdit::Refuse(const QString& message, QWidget* field)
-{
-    platform::Desktop::Current().MessageBox(message, QStringLiteral("提示"), platform::Icon::Warning,
-                                            platform::Buttons::Ok);
-    field->setFocus();
-}

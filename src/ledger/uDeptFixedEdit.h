@@ -35,7 +35,6 @@ public:
 
 private:
     void BuildLayout();
-    void Refuse(const QString& message, QWidget* field);
 };
 
 extern TfrmDeptFixedEdit* frmDeptFixedEdit;

@@ -353,10 +353,7 @@ void TfrmDeptInfo::NDeleFixedClick()
     const QString id = CurrentID(qryFixed);
     if (id.isEmpty())
         return;
-    if (platform::Desktop::Current().MessageBox(QStringLiteral("确实要删除该固定资产数据吗？"),
-                                                QStringLiteral("提示"), platform::Icon::Question,
-                                                platform::Buttons::YesNo)
-        == platform::mrNo)
+    if (!Confirmed(QStringLiteral("确实要删除该固定资产数据吗？")))
         return;
     Account->DeleteFixedAsset(id);
     btn_viewClick();
@@ -369,9 +366,7 @@ void TfrmDeptInfo::nNewWasteClick()
     OpenQuery(DM->temQry, QStringLiteral("SELECT ID,NAME FROM T_WASTE_BOOK_TYPE "));
     DM->temQry->First();
     if (DM->temQry->Eof()) {
-        platform::Desktop::Current().MessageBox(QStringLiteral("没有财务科目信息，不能编辑！"),
-                                                QStringLiteral("提示"), platform::Icon::Warning,
-                                                platform::Buttons::Ok);
+        ShowNotice(QStringLiteral("没有财务科目信息，不能编辑！"));
         return;
     }
     frmDeptWasteEdit->Edt_DeptName->setText(Edt_name->text());
@@ -407,10 +402,7 @@ void TfrmDeptInfo::nDeleWasteClick()
     const QString id = CurrentID(qryWaste);
     if (id.isEmpty())
         return;
-    if (platform::Desktop::Current().MessageBox(QStringLiteral("确实要删除该财务流水帐数据吗？"),
-                                                QStringLiteral("提示"), platform::Icon::Question,
-                                                platform::Buttons::YesNo)
-        == platform::mrNo)
+    if (!Confirmed(QStringLiteral("确实要删除该财务流水帐数据吗？")))
         return;
     Account->DeleteWasteEntry(id);
     btn_viewClick();

@@ -12,19 +12,6 @@
 
 TfrmDeptWasteEdit* frmDeptWasteEdit = nullptr;
 
-namespace {
-// A field the user reads but cannot change: disabled, in the normal text colour
-// so that it stays easy to read.
-void MakeDisplayOnly(QLineEdit* edit)
-{
-    edit->setEnabled(false);
-    edit->setReadOnly(true);
-    QPalette palette = edit->palette();
-    palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
-    edit->setPalette(palette);
-}
-} // namespace
-
 TfrmDeptWasteEdit::TfrmDeptWasteEdit(QWidget* parent)
     : Form(parent), Edt_DeptName(new platform::UpperCaseEdit(this)),
       dtp_date(new platform::DatePicker(this)), Edt_AMOUNT(new platform::UpperCaseEdit(this)),
@@ -33,11 +20,9 @@ TfrmDeptWasteEdit::TfrmDeptWasteEdit(QWidget* parent)
       btn_Cancel(new QPushButton(QStringLiteral("Cancel"), this))
 {
     setWindowTitle(QStringLiteral("社团财务流水帐信息编辑："));
-    MakeDisplayOnly(Edt_DeptName);
-    MakeDisplayOnly(Edt_Inout);
+    platform::MakeDisplayOnly(Edt_DeptName);
+    platform::MakeDisplayOnly(Edt_Inout);
     Memo1->setTabChangesFocus(true);
-    for (QPushButton* button : {btn_OK, btn_Cancel})
-        button->setAutoDefault(false);
     BuildLayout();
 
     // Only the user's choices: the program's own changes of the list must not
@@ -61,15 +46,7 @@ void TfrmDeptWasteEdit::BuildLayout()
     Edt_AMOUNT->setMinimumWidth(280);
     Memo1->setFixedHeight(90);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btn_OK);
-    buttons->addWidget(btn_Cancel);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(fields);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    LayOut(fields, {btn_OK, btn_Cancel});
 
     setTabOrder(dtp_date, Edt_AMOUNT);
     setTabOrder(Edt_AMOUNT, cbo_Waste_type);
@@ -129,11 +106,11 @@ void TfrmDeptWasteEdit::cbo_Waste_typeChange()
 void TfrmDeptWasteEdit::btn_OKClick()
 {
     if (!platform::IsNumber(Edt_AMOUNT->text())) {
-        Refuse(QStringLiteral("价值不正确！"), Edt_AMOUNT);
+        ShowNotice(QStringLiteral("价值不正确！"), Edt_AMOUNT);
         return;
     }
     if (cbo_Waste_type->currentIndex() < 0) {
-        Refuse(QStringLiteral("请选择科目！"), cbo_Waste_type);
+        ShowNotice(QStringLiteral("请选择科目！"), cbo_Waste_type);
         return;
     }
     WasteDate = platform::DateToStr(dtp_date->date());
@@ -145,9 +122,3 @@ void TfrmDeptWasteEdit::btn_OKClick()
 
 void TfrmDeptWasteEdit::btn_CancelClick() { SetModalResult(platform::mrCancel); }
 
-void TfrmDeptWasteEdit::Refuse(const QString& message, QWidget* field)
-{
-    platform::Desktop::Current().MessageBox(message, QStringLiteral("提示"), platform::Icon::Warning,
-                                            platform::Buttons::Ok);
-    field->setFocus();
-}

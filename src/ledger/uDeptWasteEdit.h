@@ -40,7 +40,6 @@ protected:
 
 private:
     void BuildLayout();
-    void Refuse(const QString& message, QWidget* field);
 };
 
 extern TfrmDeptWasteEdit* frmDeptWasteEdit;

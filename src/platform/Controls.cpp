@@ -115,6 +115,15 @@ DatePicker::DatePicker(QWidget* parent) : QDateTimeEdit(parent)
     setDateTime(QDateTime::currentDateTime());
 }
 
+void MakeDisplayOnly(QLineEdit* edit)
+{
+    edit->setEnabled(false);
+    edit->setReadOnly(true);
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
+    edit->setPalette(palette);
+}
+
 void SetTabOrder(std::initializer_list<QWidget*> widgets)
 {
     QWidget* previous = nullptr;

@@ -70,6 +70,10 @@ protected:
     bool focusNextPrevChild(bool next) override;
 };
 
+// A field the user reads but cannot change: disabled, but in the normal text
+// colour so that it stays easy to read.
+void MakeDisplayOnly(QLineEdit* edit);
+
 // Sets the keyboard focus order of the widgets, first to last.
 void SetTabOrder(std::initializer_list<QWidget*> widgets);
 

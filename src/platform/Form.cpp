@@ -3,7 +3,10 @@
 #include "platform/Application.h"
 
 #include <QAbstractButton>
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QScreen>
 
 namespace platform {
@@ -20,6 +23,21 @@ void Form::SetModalResult(int result)
 {
     m_modalResult = result;
     QDialog::done(result);
+}
+
+QVBoxLayout* Form::LayOut(QLayout* content, std::initializer_list<QPushButton*> buttons)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QPushButton* button : buttons) {
+        button->setAutoDefault(false);
+        row->addWidget(button);
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(content);
+    layout->addLayout(row);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    return layout;
 }
 
 void Form::PrepareModal() { m_modalResult = mrNone; }

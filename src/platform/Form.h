@@ -4,6 +4,9 @@
 
 #include <QDialog>
 
+class QPushButton;
+class QVBoxLayout;
+
 namespace platform {
 
 // A modal dialog of the program. Its show handler FormShow runs under the
@@ -24,6 +27,10 @@ public:
 
     // Called by the desktop before the modal loop starts: clears the result.
     void PrepareModal();
+    // Lays the form out: its content above a row of buttons on the right; no
+    // button is a default button, and the form keeps the size it needs.
+    QVBoxLayout* LayOut(QLayout* content, std::initializer_list<QPushButton*> buttons);
+
     // Runs FormShow under the guard. The real desktop calls it from the show
     // event, the scripted desktop directly.
     void RunShowHandler();

@@ -8,6 +8,7 @@
 #include "platform/Application.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
+#include "shell/ApplicationIcon.h"
 #include "shell/dbmodule.h"
 #include "shell/uAbout.h"
 #include "shell/uLog.h"
@@ -66,7 +67,7 @@ private:
 TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Varnholt"));
-    setWindowIcon(StandardIcon(QStyle::SP_DriveHDIcon));
+    setWindowIcon(ApplicationIcon());
     CreateMenu();
     CreateToolBar();
 

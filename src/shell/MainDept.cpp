@@ -38,20 +38,6 @@ pTreeRec* SelectedDept(const QTreeWidget* tree)
     return rec && rec->UpID != kTypeUpID ? rec : nullptr;
 }
 
-void Notice(const QString& text)
-{
-    platform::Desktop::Current().MessageBox(text, QStringLiteral("提示"), platform::Icon::Warning,
-                                            platform::Buttons::Ok);
-}
-
-bool Confirmed(const QString& question)
-{
-    return platform::Desktop::Current().MessageBox(question, QStringLiteral("提示"),
-                                                   platform::Icon::Question,
-                                                   platform::Buttons::YesNo)
-           == platform::mrYes;
-}
-
 QString FoundDateText() { return platform::DateToStr(frmDeptEdit->DeptFoundDate.date()); }
 
 } // namespace
@@ -84,7 +70,7 @@ void TfrmMain::NDeleDeptTypeClick()
     if (!rec)
         return;
     if (TreeDept->currentItem()->childCount() > 0) {
-        Notice(QStringLiteral("该类型含有社团信息，不能删除！"));
+        ShowNotice(QStringLiteral("该类型含有社团信息，不能删除！"));
         return;
     }
     const QString id = rec->ID;
@@ -100,7 +86,7 @@ void TfrmMain::NnewDeptClick()
     OpenQuery(types, QStringLiteral("SELECT ID,NAME FROM T_DEPT WHERE UPID=0"));
     types->First();
     if (types->Eof()) {
-        Notice(QStringLiteral("没有社团类型信息，不能编辑！"));
+        ShowNotice(QStringLiteral("没有社团类型信息，不能编辑！"));
         return;
     }
     frmDeptEdit->SetDept(QString(), QString(), QString(), QString(), QString(),

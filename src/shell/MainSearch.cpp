@@ -17,12 +17,6 @@ const QString kWasteStatement = QStringLiteral(
     "SELECT A.ID,A.DATE,A.AMOUNT,B.NAME AS TYPENAME,B.IN_OUT,A.MEMO1,C.NAME AS DEPTNAME "
     "FROM T_WASTE_BOOK A,T_WASTE_BOOK_TYPE B,T_DEPT C WHERE A.DEPTID=C.ID AND A.TYPEID=B.ID ");
 
-void ShowNotice(const QString& text)
-{
-    platform::Desktop::Current().MessageBox(text, QStringLiteral("提示"), platform::Icon::Warning,
-                                            platform::Buttons::Ok);
-}
-
 // The list item the association text stands for: the selected item while the
 // text still shows its name, otherwise the one item with that name. An editable
 // combo box keeps its selection while the user types over it, so the selection
@@ -74,8 +68,7 @@ void TfrmMain::btn_searchClick()
     if (!platform::Trim(cbo_dept->currentText()).isEmpty()) {
         const int chosen = ChosenAssociation(*cbo_dept);
         if (chosen < 0) {
-            ShowNotice(QStringLiteral("请从列表中选择社团！"));
-            cbo_dept->setFocus();
+            ShowNotice(QStringLiteral("请从列表中选择社团！"), cbo_dept);
             return;
         }
         const QString deptCondition = QStringLiteral(" AND A.DEPTID=") + QString::number(cbo_dept->IdAt(chosen));
@@ -87,8 +80,7 @@ void TfrmMain::btn_searchClick()
         const QString low = Edt_low->text();
         const QString high = Edt_Hight->text();
         if (!platform::IsNumber(low) || !platform::IsNumber(high)) {
-            ShowNotice(QStringLiteral("数量填写不正确！"));
-            Edt_low->setFocus();
+            ShowNotice(QStringLiteral("数量填写不正确！"), Edt_low);
             return;
         }
         fixedCondition += QStringLiteral(" AND (A.FIRST_PRICE BETWEEN ") + low + QStringLiteral(" AND ")

@@ -1,11 +1,10 @@
 #include "shell/uAbout.h"
 
 #include "platform/Application.h"
+#include "shell/ApplicationIcon.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QStyle>
 #include <QVBoxLayout>
 
 TfrmAboutBox* frmAboutBox = nullptr;
@@ -16,9 +15,9 @@ TfrmAboutBox::TfrmAboutBox(QWidget* parent)
       btn_OK(new QPushButton(QStringLiteral("O  K"), this))
 {
     setWindowTitle(QStringLiteral("关于"));
-    ProgramIcon->setPixmap(QApplication::style()->standardIcon(QStyle::SP_DriveHDIcon).pixmap(48, 48));
+    ProgramIcon->setPixmap(ApplicationIcon().pixmap(64, 64));
     ProgramIcon->setScaledContents(true);
-    ProgramIcon->setFixedSize(48, 48);
+    ProgramIcon->setFixedSize(64, 64);
     QFont bold = ProductName->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.5);

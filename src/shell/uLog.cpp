@@ -60,17 +60,7 @@ TfrmLog::TfrmLog(QWidget* parent)
     fields->addWidget(Edt_username, 0, 1);
     fields->addWidget(StaticText2, 1, 0);
     fields->addWidget(Edt_password, 1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton* button : {btn_ok, btn_cancel}) {
-        button->setAutoDefault(false);
-        buttons->addWidget(button);
-    }
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(fields);
-    layout->addSpacing(8);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    LayOut(fields, {btn_ok, btn_cancel})->insertSpacing(1, 8);
     platform::SetTabOrder({Edt_username, Edt_password, btn_ok, btn_cancel});
 
     platform::Application::On(btn_ok, &QPushButton::clicked, this, [this] { btn_okClick(); });

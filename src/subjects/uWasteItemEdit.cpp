@@ -1,5 +1,6 @@
 #include "subjects/uWasteItemEdit.h"
 
+#include "data/uPublic.h"
 #include "platform/Application.h"
 
 #include <QFormLayout>
@@ -40,8 +41,6 @@ TfrmWasteTypeEdit::TfrmWasteTypeEdit(QWidget* parent)
     MakeBoldGreen(rb_in);
     MakeBoldGreen(rb_out);
     rb_out->setChecked(true);
-    for (QPushButton* button : {btn_OK, btn_Cancel})
-        button->setAutoDefault(false);
     BuildLayout();
 
     platform::Application::On(btn_OK, &QPushButton::clicked, this, [this] { btn_OKClick(); });
@@ -61,15 +60,7 @@ void TfrmWasteTypeEdit::BuildLayout()
     fields->addRow(QString(), kinds);
     Edt_name->setMinimumWidth(220);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btn_OK);
-    buttons->addWidget(btn_Cancel);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(fields);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    LayOut(fields, {btn_OK, btn_Cancel});
 
     setTabOrder(Edt_name, rb_in);
     setTabOrder(rb_in, rb_out);
@@ -88,9 +79,7 @@ void TfrmWasteTypeEdit::btn_OKClick()
 {
     // Only the empty text is refused: a name of blanks is taken as it is.
     if (Edt_name->text().isEmpty()) {
-        platform::Desktop::Current().MessageBox(QStringLiteral("不能输入空值！"), QStringLiteral("提示"),
-                                                platform::Icon::Warning, platform::Buttons::Ok);
-        Edt_name->setFocus();
+        ShowNotice(QStringLiteral("不能输入空值！"), Edt_name);
         return;
     }
     SubjectName = Edt_name->text();
