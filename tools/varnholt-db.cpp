@@ -3,6 +3,7 @@
 #include "platform/Errors.h"
 #include "tools/DemoData.h"
 #include "tools/Maintenance.h"
+#include "tools/ScaleData.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -21,6 +22,25 @@ int Init(const QCommandLineParser& parser)
         DemoData::Fill(file);
     QTextStream(stdout) << "Created " << file << "\nLog in as " << user << " with the password "
                         << password << ".\n";
+    return 0;
+}
+
+// A new database like init, filled with the small demo or, with --scale, with
+// large deterministic books.
+int Demo(const QCommandLineParser& parser)
+{
+    const QString scale = parser.value(QStringLiteral("scale"));
+    const std::optional<ScaleData::Size> size = ScaleData::StandardSize(scale);
+    if (!scale.isEmpty() && !size)
+        throw platform::Error(QStringLiteral("--scale takes S, M or L, not '%1'.").arg(scale));
+    const QString file = QDir::current().absoluteFilePath(parser.value(QStringLiteral("file")));
+    Schema::CreateDatabase(file, parser.value(QStringLiteral("user")),
+                           parser.value(QStringLiteral("password")), parser.value(QStringLiteral("right")));
+    if (size)
+        ScaleData::Fill(file, *size);
+    else
+        DemoData::Fill(file);
+    QTextStream(stdout) << "Created " << file << '\n';
     return 0;
 }
 
@@ -66,13 +86,15 @@ int main(int argc, char* argv[])
         "Companion tool of Varnholt.\n\n"
         "  init    create a new database with the schema and a first user\n"
         "          (--demo also fills a small demo catalogue and books)\n"
+        "  demo    init with demo data; --scale S|M|L writes large deterministic books\n"
+        "          (L: 2,000 associations, 100,000 assets, 1,000,000 entries)\n"
         "  check   run the integrity check and list rows whose association,\n"
         "          subject or type is gone (exit 1 when anything is found)\n"
         "  restore FILE\n"
         "          put a checked backup in place of the database; the replaced\n"
         "          file is kept beside it as <file>.replaced-YYYYMMDD-HHMMSS"));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("init | check | restore FILE"));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("init | demo | check | restore FILE"));
     parser.addOption({QStringLiteral("file"), QStringLiteral("Database file (default DB.mdb)."),
                       QStringLiteral("path"), QStringLiteral("DB.mdb")});
     parser.addOption({QStringLiteral("user"), QStringLiteral("First user's name (default ADMIN)."),
@@ -82,12 +104,16 @@ int main(int argc, char* argv[])
     parser.addOption({QStringLiteral("right"), QStringLiteral("First user's right: 1 edit, 2 read only (default 1)."),
                       QStringLiteral("right"), QStringLiteral("1")});
     parser.addOption({QStringLiteral("demo"), QStringLiteral("Fill in demo data.")});
+    parser.addOption({QStringLiteral("scale"), QStringLiteral("Size of the demo books: S, M or L."),
+                      QStringLiteral("size")});
     parser.process(app);
 
     const QStringList args = parser.positionalArguments();
     try {
         if (args.value(0) == QLatin1String("init"))
             return Init(parser);
+        if (args.value(0) == QLatin1String("demo"))
+            return Demo(parser);
         if (args.value(0) == QLatin1String("check") && args.size() == 1)
             return Check(parser);
         if (args.value(0) == QLatin1String("restore") && args.size() == 2)

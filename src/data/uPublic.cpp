@@ -171,20 +171,25 @@ void BuildDeptTree(const QString& statement, QTreeWidget* tree)
     }
     query->Close();
 
-    tree->setUpdatesEnabled(false);
+    // The nodes are built apart from the tree and handed to it at once, so the
+    // view takes them in one update instead of one per node.
+    QList<QTreeWidgetItem*> topLevel;
     for (std::unique_ptr<pTreeRec>& record : list.records) {
         if (!record || !record->Root)
             continue;
         const QString id = record->ID;
-        auto* node = new QTreeWidgetItem(tree);
+        auto* node = new QTreeWidgetItem;
         Attach(node, record);
         AddChildNodes(list, id, node);
+        topLevel << node;
     }
-    tree->setUpdatesEnabled(true);
+    tree->addTopLevelItems(topLevel);
 }
 
 void FreeTreeData(QTreeWidget* tree)
 {
+    // The records are not shown, so the view need not hear of each release.
+    const QSignalBlocker quiet(tree->model());
     for (QTreeWidgetItemIterator it(tree); *it; ++it) {
         delete TreeRecOf(*it);
         (*it)->setData(0, Qt::UserRole, QVariant());

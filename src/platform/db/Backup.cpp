@@ -92,6 +92,10 @@ QStringList IntegrityProblems(const QString& filePath)
                            + QStringLiteral("?mode=rw"));
         if (db.open()) {
             QSqlQuery check(db);
+            // Read as the program's own connection reads: on a large book the
+            // check runs several times faster through the memory map.
+            for (const QString& setting : Connection::EngineSettings())
+                check.exec(setting);
             if (!check.exec(QStringLiteral("PRAGMA integrity_check")))
                 problems << EngineMessage(check.lastError());
             while (check.next())

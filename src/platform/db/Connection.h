@@ -41,6 +41,9 @@ public:
     // The connected engine database; connects first if needed.
     QSqlDatabase Database();
 
+    // The engine settings made on every connection.
+    static QStringList EngineSettings();
+
 private:
     void CheckRequiredTables(QSqlDatabase& db) const;
 

@@ -5,9 +5,11 @@
 #include "platform/db/Connection.h"
 #include "platform/db/SqlDialect.h"
 
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
+
+#include <sqlite3.h>
 
 namespace platform::db {
 
@@ -22,6 +24,40 @@ const QVariant& NullValue()
     static const QVariant null;
     return null;
 }
+
+// The engine's own handle behind a Qt connection.
+sqlite3* EngineHandle(const QSqlDatabase& db)
+{
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        throw DbError(QStringLiteral("The connection is not an SQLite database."));
+    return *static_cast<sqlite3* const*>(handle.constData());
+}
+
+// One prepared statement, finalized when it goes out of scope.
+class Statement {
+public:
+    Statement(sqlite3* db, const QString& sql) : m_db(db)
+    {
+        const QByteArray text = sql.toUtf8();
+        const char* tail = nullptr;
+        if (sqlite3_prepare_v2(db, text.constData(), int(text.size()), &m_statement, &tail) != SQLITE_OK)
+            Fail();
+        if (!QByteArray(tail).trimmed().isEmpty())
+            throw DbError(QStringLiteral("Unable to execute multiple statements at a time"));
+    }
+    ~Statement() { sqlite3_finalize(m_statement); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    sqlite3_stmt* Get() const { return m_statement; }
+    [[noreturn]] void Fail() const { throw DbError(QString::fromUtf8(sqlite3_errmsg(m_db))); }
+
+private:
+    sqlite3* m_db;
+    sqlite3_stmt* m_statement = nullptr;
+};
+
 } // namespace
 
 QString Field::AsString() const
@@ -82,37 +118,34 @@ void Query::SetSQL(const QString& statement)
     m_sql = statement;
 }
 
+// The result is read straight from the engine: reading a large result through
+// the generic row interface costs several times what the engine itself takes.
 void Query::Open()
 {
     Close();
     const QString engineSql = SqlDialect::ToEngine(m_sql);
-    QSqlQuery query(m_connection->Database());
-    query.setForwardOnly(true);
-    if (!query.exec(engineSql))
-        throw DbError(EngineMessage(query.lastError()));
-    if (!query.isSelect())
+    Statement statement(EngineHandle(m_connection->Database()), engineSql);
+    sqlite3_stmt* prepared = statement.Get();
+    const int columnCount = sqlite3_column_count(prepared);
+    if (columnCount == 0)
         throw DbError(QStringLiteral("The statement does not return a result set."));
 
-    const QSqlRecord record = query.record();
     QStringList columns;
-    for (int i = 0; i < record.count(); ++i)
-        columns << record.fieldName(i);
-    std::vector<QVariant> cells;
-    int rows = 0;
-    while (query.next()) {
-        for (int i = 0; i < columns.size(); ++i)
-            cells.push_back(query.value(i));
-        ++rows;
-    }
-    if (query.lastError().isValid())
-        throw DbError(EngineMessage(query.lastError()));
+    for (int i = 0; i < columnCount; ++i)
+        columns << QString::fromUtf8(sqlite3_column_name(prepared, i)).remove(QLatin1Char('"'));
+    Snapshot snapshot(columnCount);
+    int step;
+    while ((step = sqlite3_step(prepared)) == SQLITE_ROW)
+        snapshot.AddRow(prepared);
+    if (step != SQLITE_DONE)
+        statement.Fail();
 
     m_columns = std::move(columns);
-    m_cells = std::move(cells);
-    m_rowCount = rows;
+    m_snapshot = std::move(snapshot);
+    m_rowCount = m_snapshot.Rows();
     m_active = true;
     m_row = 0;
-    m_eof = rows == 0;
+    m_eof = m_rowCount == 0;
     m_bof = true;
     emit ResultChanged();
     emit CurrentRowChanged(RecNo());
@@ -133,8 +166,7 @@ void Query::Close()
         return;
     m_active = false;
     m_columns.clear();
-    m_cells.clear();
-    m_cells.shrink_to_fit();
+    m_snapshot = Snapshot();
     m_rowCount = 0;
     m_row = 0;
     m_eof = m_bof = true;
@@ -221,11 +253,11 @@ Field Query::Fields(int column) const
     return Field(m_rowCount > 0 ? ValueAt(m_row, column) : NullValue());
 }
 
-const QVariant& Query::ValueAt(int row, int column) const
+QVariant Query::ValueAt(int row, int column) const
 {
     if (row < 0 || row >= m_rowCount || column < 0 || column >= m_columns.size())
         return NullValue();
-    return m_cells[size_t(row) * size_t(m_columns.size()) + size_t(column)];
+    return m_snapshot.Value(row, column);
 }
 
 Table::Table(Connection* connection, const QString& tableName, QObject* parent)

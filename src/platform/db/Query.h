@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <QVariant>
 
-#include <vector>
+#include "platform/db/Snapshot.h"
 
 namespace platform::db {
 
@@ -65,7 +65,7 @@ public:
     Field FieldByName(const QString& name) const;
     Field Fields(int column) const;
     // The value at any row of the snapshot (for grids).
-    const QVariant& ValueAt(int row, int column) const;
+    QVariant ValueAt(int row, int column) const;
 
 signals:
     // The result was opened or closed: everything shown from it is stale.
@@ -83,7 +83,7 @@ private:
     QString m_sql;
     bool m_active = false;
     QStringList m_columns;
-    std::vector<QVariant> m_cells;
+    Snapshot m_snapshot;
     int m_rowCount = 0;
     int m_row = 0;
     bool m_eof = true;
