@@ -3,6 +3,7 @@
 #include "Actions.h"
 #include "Books.h"
 #include "Floor.h"
+#include "Reports.h"
 
 #include "data/uClassData.h"
 #include "platform/Application.h"
@@ -207,6 +208,7 @@ int main(int argc, char** argv)
         const Setup setup = Prepare(scale);
         CreateProgram(setup);
         RegisterActions(setup);
+        RegisterReports(setup);
         SummaryReporter reporter;
         benchmark::RunSpecifiedBenchmarks(&reporter);
         PrintSummary(reporter.Actions());
