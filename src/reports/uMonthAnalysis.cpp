@@ -50,15 +50,7 @@ QChart* DeptChart(const std::vector<reports::DeptTotal>& depts, const QString& t
     chart->addSeries(bars);
     auto* axisX = new QBarCategoryAxis;
     axisX->append(categories);
-    auto* axisY = new QValueAxis;
-    axisY->setRange(low, high > low ? high : low + 1);
-    axisY->applyNiceNumbers();
-    axisY->setLabelFormat(QStringLiteral("%.0f"));
-    chart->addAxis(axisX, Qt::AlignBottom);
-    chart->addAxis(axisY, Qt::AlignLeft);
-    bars->attachAxis(axisX);
-    bars->attachAxis(axisY);
-    chart->legend()->setAlignment(Qt::AlignBottom);
+    AttachAxes(chart, axisX, MoneyAxis(low, high));
     return chart;
 }
 

@@ -52,17 +52,7 @@ QChart* MonthChart(const std::array<reports::Totals, 12>& months, double opening
     auto* axisX = new QBarCategoryAxis;
     axisX->append(categories);
     axisX->setTitleText(QStringLiteral("月份"));
-    auto* axisY = new QValueAxis;
-    axisY->setRange(low, high > low ? high : low + 1);
-    axisY->applyNiceNumbers();
-    axisY->setLabelFormat(QStringLiteral("%.0f"));
-    chart->addAxis(axisX, Qt::AlignBottom);
-    chart->addAxis(axisY, Qt::AlignLeft);
-    for (QAbstractSeries* series : chart->series()) {
-        series->attachAxis(axisX);
-        series->attachAxis(axisY);
-    }
-    chart->legend()->setAlignment(Qt::AlignBottom);
+    AttachAxes(chart, axisX, MoneyAxis(low, high));
     return chart;
 }
 

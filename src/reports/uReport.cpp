@@ -6,11 +6,14 @@
 #include "platform/Conversions.h"
 #include "reports/Output.h"
 
+#include <QChart>
 #include <QChartView>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLegend>
 #include <QSplitter>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 #include <algorithm>
 
@@ -84,6 +87,26 @@ platform::PrintDocument TfrmReport::Document() const
     for (const Table& table : m_tables)
         document.tables.push_back(table.print);
     return document;
+}
+
+QValueAxis* MoneyAxis(double low, double high)
+{
+    auto* axis = new QValueAxis;
+    axis->setRange(low, high > low ? high : low + 1);
+    axis->applyNiceNumbers();
+    axis->setLabelFormat(QStringLiteral("%.0f"));
+    return axis;
+}
+
+void AttachAxes(QChart* chart, QAbstractAxis* horizontal, QAbstractAxis* vertical)
+{
+    chart->addAxis(horizontal, Qt::AlignBottom);
+    chart->addAxis(vertical, Qt::AlignLeft);
+    for (QAbstractSeries* series : chart->series()) {
+        series->attachAxis(horizontal);
+        series->attachAxis(vertical);
+    }
+    chart->legend()->setAlignment(Qt::AlignBottom);
 }
 
 QChart* TfrmReport::Chart() const { return m_chartView->chart(); }

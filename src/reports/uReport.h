@@ -11,8 +11,17 @@
 
 #include <vector>
 
+class QAbstractAxis;
 class QChart;
+class QValueAxis;
 class QChartView;
+
+// The money axis of a report chart: the range low to high, rounded to nice
+// numbers, labelled without decimals.
+QValueAxis* MoneyAxis(double low, double high);
+// Puts the two axes on the chart, attaches every series to both, and places the
+// legend below.
+void AttachAxes(QChart* chart, QAbstractAxis* horizontal, QAbstractAxis* vertical);
 class QVBoxLayout;
 
 // Refills an ID list from an ID/NAME statement with an entry for "all" (ID 0)

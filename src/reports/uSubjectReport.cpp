@@ -51,15 +51,7 @@ QChart* SubjectChart(const std::vector<reports::SubjectTotal>& subjects, const Q
     chart->addSeries(bars);
     auto* axisY = new QBarCategoryAxis;
     axisY->append(categories);
-    auto* axisX = new QValueAxis;
-    axisX->setRange(low, high > low ? high : low + 1);
-    axisX->applyNiceNumbers();
-    axisX->setLabelFormat(QStringLiteral("%.0f"));
-    chart->addAxis(axisY, Qt::AlignLeft);
-    chart->addAxis(axisX, Qt::AlignBottom);
-    bars->attachAxis(axisY);
-    bars->attachAxis(axisX);
-    chart->legend()->setAlignment(Qt::AlignBottom);
+    AttachAxes(chart, MoneyAxis(low, high), axisY);
     return chart;
 }
 
